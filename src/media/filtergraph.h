@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QObject>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+
+class TVideoWindow;
+
+// Event codes passed to OnDSEvent. The numbers are the ones the player's
+// rules were written against, so handlers keep comparing with them.
+namespace MediaEvent {
+constexpr int Complete = 0x01;
+constexpr int ErrorAbort = 0x03;
+constexpr int DvdDomainChange = 0x101;
+constexpr int DvdTitleChange = 0x102;
+} // namespace MediaEvent
+
+// The player's one door to the media framework: owns one pipeline at a time
+// and turns its bus messages into the events below, always on the UI thread.
+//
+// Positions are in the current time format: frames once SetFrameFormat()
+// succeeded, otherwise media time in 100-ns units. Every operation checks that
+// a graph exists; without one it does nothing and reports false or 0.
+// Operations documented to raise throw EMediaException.
+class TFilterGraph : public QObject
+{
+    Q_OBJECT
+
+public:
+    // State() values.
+    enum GraphState { NoGraph = 0, Stopped = 1, Paused = 2, Running = 3 };
+
+    explicit TFilterGraph(QObject *parent = nullptr);
+    ~TFilterGraph() override;
+
+    // --- lifecycle ---
+    bool Active() const;
+    // true: a new, empty graph (state Stopped); false: releases the whole graph.
+    void SetActive(bool active);
+    // Builds and prerolls the graph for a local file. Returns 0 on success and
+    // 1 when there is no graph; raises EMediaException when the file cannot be
+    // played. Never hangs: a build that does not finish in time fails.
+    int RenderFile(const QString &fileName);
+    bool Play();  // never raises
+    bool Pause(); // raises on a framework failure
+    bool Stop();  // raises on a framework failure; keeps the position
+    int State() const;
+    // Stops and empties the graph; the graph itself stays.
+    void ClearGraph();
+    // Gives up a build operation in progress (safe from any thread).
+    void Abort();
+
+    // The video window bound to this graph (may be null: frames are dropped).
+    void SetVideoWindow(TVideoWindow *window);
+    TVideoWindow *VideoWindow() const;
+
+    // --- audio streams (slot n = stream n - 1, at most five slots) ---
+    static constexpr int MaxAudioSlots = 5;
+    int CountAudioStreams();
+    // 1..count plays that stream; any other n leaves the medium silent.
+    bool SelectAudioStream(int n);
+    // The slot playing now, 0 when none.
+    int CurrentAudioStream() const;
+    // rendererName is a device name from AudioRenderers(); "Default" (or a
+    // device that cannot be opened) uses the automatic output. Call after
+    // RenderFile; re-prerolls the graph when the output changes.
+    bool AddPreferredAudioRenderer(const QString &rendererName);
+    // Display names of the audio outputs the system offers.
+    static QStringList AudioRenderers();
+
+    // --- time and position ---
+    bool SetFrameFormat();
+    bool IsFrameFormat() const;
+    // Frames in one second (0 when not in the frame format).
+    qint64 FramesPerSecond() const;
+    // Frames <-> 100-ns units; values pass unchanged when not in frame format.
+    qint64 ToMediaTime(qint64 value) const;
+    qint64 FromMediaTime(qint64 value) const;
+    bool SetPosition(qint64 value);
+    qint64 CurrentPosition() const;
+    qint64 StopPosition() const;
+    bool SetPositionSeconds(double seconds);
+    // Steps one frame forward, pausing a running graph first.
+    bool FrameStep();
+
+    // --- volume ---
+    // bar is the volume bar position 0..10000.
+    bool SetVolume(int bar);
+    // The value handed to the framework in hundredths of a decibel (0 = full,
+    // -10000 or below = silent).
+    int Volume() const;
+    // playbin's linear volume now in force (0.0 when silent).
+    double LinearVolume() const;
+
+    // --- video ---
+    // Display size of the picture (pixel aspect ratio applied to the width);
+    // an empty size means no picture.
+    QSize SourceSize() const;
+    bool HasPicture() const;
+    // The part of the picture to show, in SourceSize() coordinates (crop).
+    bool SetSourceRect(const QRect &rect);
+    QRect SourceRect() const;
+    // True for a single still image; its StopPosition() is very large.
+    bool IsStillPicture() const;
+
+    // The pipeline as an opaque pointer (for plug-ins); null without a graph.
+    void *Pipeline() const;
+
+signals:
+    // End of the medium (result 0).
+    void OnGraphComplete(int result);
+    // A framework error stopped playback.
+    void OnGraphErrorAbort(std::uint32_t code, const QString &text);
+    void OnDVDTitleChange(int title);
+    // Every event, before its own signal.
+    void OnDSEvent(int code, qint64 param1, qint64 param2);
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
