@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// An entry is playable when its file exists at the moment of asking. One status
+// query on the path itself, never a folder listing, so an absent disc or an
+// unmounted drive answers "no" at once. Folders are not playable.
+bool IsPlayableFile(const QString &path);
