@@ -89,4 +89,50 @@ TEST_F(LangFileLimits, EndlessDeviceIsRefused)
     EXPECT_TRUE(LangFile::read(path(u"Zero.lng"_s)).text(0).isEmpty());
 }
 
+// Files stitched from the pieces the parser reacts to, in random order: whatever the mix,
+// every text it gives is trimmed and within the length limit.
+TEST(LangFileFuzz, TextsAreAlwaysTrimmedAndBounded)
+{
+    const QByteArray pieces[] = {"[recal]",
+                                 "[other]",
+                                 "[",
+                                 "]",
+                                 "=",
+                                 ";",
+                                 " ",
+                                 "\t",
+                                 "\r",
+                                 "\xC3\x96",
+                                 "\xD0",
+                                 "\x01",
+                                 QByteArray(1, '\0'),
+                                 QByteArray(300, 'x')};
+    const QByteArray keys[] = {"0", "5", "198", "199", "05", ""};
+    std::mt19937 random(7);
+    const auto randomPieces = [&] {
+        QByteArray bytes;
+        for (auto n = random() % 6; n > 0; --n)
+            bytes += pieces[random() % std::size(pieces)];
+        return bytes;
+    };
+    int given = 0;
+    for (int round = 0; round < 300; ++round) {
+        QByteArray bytes = "[recal]\n";
+        for (int line = 0; line < 40; ++line)
+            bytes += randomPieces() + keys[random() % std::size(keys)] + randomPieces() + '='
+                     + randomPieces() + '\n';
+        const LangFile file = LangFile::parse(bytes);
+        for (int i = 0; i < TLang::kTextCount; ++i) {
+            const QString text = file.text(i);
+            ASSERT_LE(text.size(), LangFile::kMaxTextLength);
+            if (text.isEmpty())
+                continue;
+            ++given;
+            ASSERT_GT(text.front().unicode(), 0x20) << bytes.toHex().toStdString();
+            ASSERT_GT(text.back().unicode(), 0x20) << bytes.toHex().toStdString();
+        }
+    }
+    EXPECT_GT(given, 100); // the mix does reach the texts
+}
+
 } // namespace
