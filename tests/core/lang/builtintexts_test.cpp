@@ -154,14 +154,4 @@ TEST(BuiltInTexts, WholeTableIsUnchanged)
               QByteArray("d0c18700b908daac1aa2c5d4ed3c4dd0e455a31596fcb142df729198b88c8448"));
 }
 
-// Menus append "|" and a key name themselves; a text that already held one would split wrongly.
-TEST(BuiltInTexts, EveryTextIsPresentAndHoldsNoMenuSeparator)
-{
-    for (int i = 0; i < BuiltInTexts::kCount; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_FALSE(TLang::builtInText(i).trimmed().isEmpty());
-        EXPECT_FALSE(TLang::builtInText(i).contains(u'|'));
-    }
-}
-
 } // namespace

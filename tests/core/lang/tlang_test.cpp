@@ -79,19 +79,4 @@ TEST_F(TLangLoad, SecondLoadStartsAgainFromBuiltInTexts)
     EXPECT_EQ(lang.GetLine(200), u"Kept");
 }
 
-TEST_F(TLangLoad, ExtensionMatchesWithoutRegardToCase)
-{
-    write(u"German.LNG"_s, "[recal]\n3=Beenden\n");
-    lang.Load(folder(), u"German"_s);
-    EXPECT_EQ(lang.GetLine(3), u"Beenden");
-}
-
-TEST_F(TLangLoad, NameCannotLeaveTheFolder)
-{
-    ASSERT_TRUE(QDir(folder()).mkdir(u"lang"_s));
-    write(u"Outside.lng"_s, "[recal]\n3=Quit\n");
-    lang.Load(path(u"lang"_s), u"../Outside"_s);
-    EXPECT_EQ(lang.GetLine(3), u"Выход");
-}
-
 } // namespace
