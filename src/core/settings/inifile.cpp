@@ -3,6 +3,7 @@
 #include "text/legacytext.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -47,6 +48,10 @@ TIniFile::TIniFile(const QString &text)
 bool TIniFile::load(const QString &path)
 {
     m_lines.clear();
+    // Only a regular file of ini size is read: a device or a runaway file would never end.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > kMaxFileBytes)
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;

@@ -13,11 +13,13 @@
 class TIniFile
 {
 public:
+    static constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
+
     TIniFile() = default;
     explicit TIniFile(const QString &text);
 
-    // Reads a file (UTF-8 when valid, else Windows-1251). A missing or unreadable file reads
-    // as empty and gives false.
+    // Reads a file (UTF-8 when valid, else Windows-1251). A missing, unreadable, special or
+    // oversized file reads as empty and gives false.
     bool load(const QString &path);
     // Writes the text as UTF-8, atomically: either the whole new file or the old one stays.
     bool save(const QString &path) const;

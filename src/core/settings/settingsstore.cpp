@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
@@ -18,7 +19,6 @@ const QString kApplication = QStringLiteral("Tavrel");
 const QString kIniFileName = QStringLiteral("tavrel.ini");
 const QString kAspectGroup = QStringLiteral("ar");
 const QString kResumeGroup = QStringLiteral("files");
-constexpr int kRussianLanguageId = 1049;
 
 QString keyOf(const TSettingDef &def)
 {
@@ -113,7 +113,23 @@ TSettingsStore::TSettingsStore()
 
 TSettingsStore::TSettingsStore(std::unique_ptr<QSettings> settings)
     : m_settings(std::move(settings))
-{}
+{
+    keepCopyOfBrokenFile();
+}
+
+// The first write rewrites the whole file with only what could be parsed, so a file that
+// did not parse is copied aside first: a hand edit gone wrong can still be recovered.
+void TSettingsStore::keepCopyOfBrokenFile() const
+{
+    if (m_settings->status() != QSettings::FormatError)
+        return;
+    const QString path = m_settings->fileName();
+    if (!QFileInfo(path).isFile())
+        return;
+    const QString copy = path + QStringLiteral(".broken");
+    QFile::remove(copy);
+    QFile::copy(path, copy);
+}
 
 TSettingsStore::~TSettingsStore() = default;
 
@@ -303,14 +319,6 @@ bool TSettingsStore::saveIniFile(const TIniFile &ini, const QString &appFolder)
     if (!QDir().mkpath(QFileInfo(userCopy).absolutePath()))
         return false;
     return ini.save(userCopy);
-}
-
-QString TSettingsStore::languageName(const QString &storedLang, int systemLanguageId)
-{
-    if (!storedLang.isEmpty())
-        return storedLang;
-    return systemLanguageId == kRussianLanguageId ? QStringLiteral("Russian")
-                                                  : QStringLiteral("English");
 }
 
 int TSettingsStore::countPlaylistLines(const QString &text)

@@ -13,7 +13,8 @@ class TIniFile;
 // Reads and writes the settings record. Registry-style values go through QSettings (the
 // user's store by default, or one handed in); "tavrel.ini" through TIniFile. Every read falls
 // back to the table's default when a value is missing, of the wrong type or out of range;
-// writes never raise and never report failure.
+// writes never raise and never report failure. A settings file that does not parse is copied
+// to "<file>.broken" before anything is written over it.
 class TSettingsStore
 {
 public:
@@ -82,14 +83,11 @@ public:
     static QString iniReadPath(const QString &appFolder);
     static bool saveIniFile(const TIniFile &ini, const QString &appFolder);
 
-    // Language name for a stored Lang value: the stored name, or when it is empty "Russian"
-    // on a Russian system (language identifier 1049) and "English" elsewhere.
-    static QString languageName(const QString &storedLang, int systemLanguageId);
-
     // Number of lines of a stored playlist text (0 for an empty text).
     static int countPlaylistLines(const QString &text);
 
 private:
+    void keepCopyOfBrokenFile() const;
     void readRow(TSettingsRecord &record, const TSettingDef &def) const;
     void writeRow(const TSettingsRecord &record, const TSettingDef &def);
     void readAspectPairs(TSettingsRecord &record) const;
