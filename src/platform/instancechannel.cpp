@@ -1,8 +1,12 @@
 #include "instancechannel.h"
 
 #include <QDir>
-#include <QStandardPaths>
+#include <QFileInfo>
 #include <QtEndian>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -14,11 +18,24 @@ namespace InstanceChannel {
 
 QString endpointName(const QString &className, const QString &caption)
 {
-    // The runtime location is created with mode 0700 for the current user.
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return QDir(dir).filePath(className + QLatin1Char('-') + caption);
+    const QString name = className + QLatin1Char('-') + caption;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+        return QDir(runtime).filePath(name);
+#ifdef Q_OS_UNIX
+    // Without a runtime folder, a private folder of our own in the temporary
+    // folder; one that belongs to somebody else is never used.
+    const uint uid = ::getuid();
+    const QString dir = QDir(QDir::tempPath()).filePath(QStringLiteral("tavrel-%1").arg(uid));
+    QDir().mkpath(dir);
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QFileInfo info(dir);
+    const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+                        | QFile::WriteOther | QFile::ExeOther;
+    if (info.ownerId() == uid && !(info.permissions() & others))
+        return QDir(dir).filePath(name);
+#endif
+    return name;
 }
 
 QByteArray encodeFrame(const TInstanceFrame &frame)
