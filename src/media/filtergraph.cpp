@@ -1,0 +1,338 @@
+#include "filtergraph.h"
+
+#include "filtergraph_p.h"
+#include "mediaerror.h"
+#include "mediaexception.h"
+#include "videosink.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// How long a render may take before it counts as failed (a damaged file must not hang).
+constexpr GstClockTime RenderTimeout = 10 * GST_SECOND;
+// How long a render may go without any news. The decoder bin can swallow the
+// error of a demuxer that gives up at once (a file cut short before its index),
+// and then nothing more ever arrives.
+constexpr GstClockTime RenderSilenceTimeout = 3 * GST_SECOND;
+constexpr GstClockTime StateTimeout = 5 * GST_SECOND;
+constexpr GstClockTime PollSlice = 50 * GST_MSECOND;
+
+void EnsureFrameworkInitialized()
+{
+    if (!gst_is_initialized())
+        gst_init(nullptr, nullptr);
+}
+
+} // namespace
+
+TFilterGraph::TFilterGraph(QObject *parent)
+    : QObject(parent)
+    , d(std::make_unique<Private>())
+{
+    d->q = this;
+    EnsureFrameworkInitialized();
+}
+
+TFilterGraph::~TFilterGraph()
+{
+    d->ReleasePipeline();
+    if (d->videoWindow && d->videoWindow->FilterGraph() == this)
+        d->videoWindow->SetFilterGraph(nullptr);
+}
+
+bool TFilterGraph::Active() const
+{
+    return d->pipeline != nullptr;
+}
+
+void TFilterGraph::SetActive(bool active)
+{
+    d->ReleasePipeline();
+    if (active)
+        d->CreatePipeline();
+}
+
+void TFilterGraph::Private::CreatePipeline()
+{
+    pipeline = gst_element_factory_make("playbin", "tavrel-graph");
+    if (!pipeline)
+        throw EMediaException(QStringLiteral("The playbin element is missing."),
+                              MediaError::Failed);
+    gst_object_ref_sink(pipeline);
+    if (videoWindow) {
+        videoSink = std::make_unique<TVideoSink>();
+        g_object_set(pipeline, "video-sink", videoSink->Element(), nullptr);
+        ConnectVideoWindow();
+    } else {
+        // Nobody looks at the picture: decode in real time but show nothing.
+        GstElement *sink = gst_element_factory_make("fakesink", nullptr);
+        g_object_set(sink, "sync", TRUE, "qos", TRUE, nullptr);
+        g_object_set(pipeline, "video-sink", sink, nullptr);
+    }
+    GstBus *bus = gst_element_get_bus(pipeline);
+    gst_bus_set_sync_handler(bus, &Private::OnBusMessage, this, nullptr);
+    gst_object_unref(bus);
+    stopped = true;
+    uri.clear();
+    frameFormat = false;
+    fpsNum = 0;
+    fpsDen = 1;
+    volume = 0;
+    linearVolume = 1.0;
+    audioDeselected = false;
+    audioRenderer = QStringLiteral("Default");
+    sourceRect = QRect();
+    abortRequested = false;
+}
+
+void TFilterGraph::Private::ReleasePipeline()
+{
+    if (!pipeline)
+        return;
+    // NULL joins every streaming thread, so no callback or bus message follows.
+    gst_element_set_state(pipeline, GST_STATE_NULL);
+    GstBus *bus = gst_element_get_bus(pipeline);
+    gst_bus_set_sync_handler(bus, nullptr, nullptr, nullptr);
+    gst_bus_set_flushing(bus, TRUE);
+    gst_object_unref(bus);
+    gst_object_unref(pipeline);
+    pipeline = nullptr;
+    videoSink.reset();
+    uri.clear();
+    if (videoWindow)
+        videoWindow->ClearFrame();
+}
+
+void TFilterGraph::SetVideoWindow(TVideoWindow *window)
+{
+    if (d->videoWindow == window)
+        return;
+    TVideoWindow *previous = d->videoWindow;
+    d->videoWindow = window;
+    if (previous) {
+        previous->ClearFrame();
+        if (previous->FilterGraph() == this)
+            previous->SetFilterGraph(nullptr);
+    }
+    if (window && window->FilterGraph() != this)
+        window->SetFilterGraph(this);
+    // A graph made without a window keeps its fake sink until it is rebuilt.
+    if (d->videoSink)
+        d->ConnectVideoWindow();
+}
+
+TVideoWindow *TFilterGraph::VideoWindow() const
+{
+    return d->videoWindow;
+}
+
+void TFilterGraph::Private::ConnectVideoWindow()
+{
+    QObject::disconnect(videoSink.get(), nullptr, nullptr, nullptr);
+    if (!videoWindow) {
+        videoSink->SetTargetSize(QSize());
+        return;
+    }
+    TVideoWindow *window = videoWindow;
+    QObject::connect(videoSink.get(), &TVideoSink::FrameReady, window, &TVideoWindow::ShowFrame);
+    QObject::connect(window, &TVideoWindow::PictureSizeChanged, videoSink.get(),
+                     [this](const QSize &size) {
+                         videoSink->SetTargetSize(size);
+                         RefreshPausedFrame();
+                     });
+    videoSink->SetTargetSize(window->PictureSize());
+}
+
+int TFilterGraph::RenderFile(const QString &fileName)
+{
+    if (!d->pipeline)
+        return 1;
+    ClearGraph();
+    d->abortRequested = false;
+    if (fileName.isEmpty())
+        throw EMediaException(QStringLiteral("No file name."), MediaError::NotFound);
+    const QFileInfo info(fileName);
+    if (info.isDir())
+        throw EMediaException(QStringLiteral("\"%1\" is a folder.").arg(fileName),
+                              MediaError::AccessDenied);
+    GError *error = nullptr;
+    gchar *uri
+        = gst_filename_to_uri(QFile::encodeName(info.absoluteFilePath()).constData(), &error);
+    if (!uri) {
+        const QString text = MediaError::TextOf(error);
+        g_clear_error(&error);
+        throw EMediaException(text, MediaError::NotFound);
+    }
+    d->uri = QString::fromUtf8(uri);
+    g_object_set(d->pipeline, "uri", uri, nullptr);
+    g_free(uri);
+
+    GstBus *bus = gst_element_get_bus(d->pipeline);
+    const GstStateChangeReturn change = gst_element_set_state(d->pipeline, GST_STATE_PAUSED);
+    bool done = change == GST_STATE_CHANGE_SUCCESS || change == GST_STATE_CHANGE_NO_PREROLL;
+    GstMessage *failure = nullptr;
+    GstClockTime waited = 0;
+    GstClockTime silent = 0;
+    // The bus is read here directly: the build is synchronous, as callers expect.
+    while (!done && !failure && waited < RenderTimeout && silent < RenderSilenceTimeout
+           && !d->abortRequested) {
+        GstMessage *message = gst_bus_timed_pop(bus, PollSlice);
+        if (!message) {
+            waited += PollSlice;
+            silent += PollSlice;
+            continue;
+        }
+        silent = 0;
+        if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR) {
+            failure = message;
+            continue;
+        }
+        if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ASYNC_DONE
+            && GST_MESSAGE_SRC(message) == GST_OBJECT(d->pipeline))
+            done = true;
+        gst_message_unref(message);
+    }
+    gst_object_unref(bus);
+    if (done && !failure) {
+        d->stopped = true;
+        return 0;
+    }
+
+    QString text;
+    std::uint32_t code = MediaError::TimedOut;
+    if (failure) {
+        GError *gerror = nullptr;
+        gst_message_parse_error(failure, &gerror, nullptr);
+        text = MediaError::TextOf(gerror);
+        code = MediaError::CodeOf(gerror);
+        g_clear_error(&gerror);
+        gst_message_unref(failure);
+    } else if (d->abortRequested) {
+        text = QStringLiteral("The operation was aborted.");
+        code = MediaError::Aborted;
+    } else {
+        text = QStringLiteral("The file could not be opened in time.");
+    }
+    ClearGraph();
+    throw EMediaException(text, code);
+}
+
+bool TFilterGraph::Private::WaitForState(GstClockTime timeout) const
+{
+    return gst_element_get_state(pipeline, nullptr, nullptr, timeout) != GST_STATE_CHANGE_FAILURE;
+}
+
+void TFilterGraph::Private::ThrowBusError(const char *fallback)
+{
+    GstBus *bus = gst_element_get_bus(pipeline);
+    GstMessage *message = gst_bus_pop_filtered(bus, GST_MESSAGE_ERROR);
+    gst_object_unref(bus);
+    if (!message)
+        throw EMediaException(QString::fromUtf8(fallback), MediaError::Failed);
+    GError *error = nullptr;
+    gst_message_parse_error(message, &error, nullptr);
+    const QString text = MediaError::TextOf(error);
+    const std::uint32_t code = MediaError::CodeOf(error);
+    g_clear_error(&error);
+    gst_message_unref(message);
+    throw EMediaException(text, code);
+}
+
+void TFilterGraph::Private::RefreshPausedFrame()
+{
+    if (!pipeline || uri.isEmpty())
+        return;
+    GstState state = GST_STATE_NULL;
+    GstState pending = GST_STATE_VOID_PENDING;
+    gst_element_get_state(pipeline, &state, &pending, 0);
+    if (state != GST_STATE_PAUSED || pending != GST_STATE_VOID_PENDING)
+        return;
+    gint64 ns = 0;
+    if (gst_element_query_position(pipeline, GST_FORMAT_TIME, &ns) && ns >= 0)
+        gst_element_seek_simple(
+            pipeline, GST_FORMAT_TIME,
+            static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE), ns);
+}
+
+bool TFilterGraph::Play()
+{
+    if (!d->pipeline || d->uri.isEmpty())
+        return false;
+    d->stopped = false;
+    return gst_element_set_state(d->pipeline, GST_STATE_PLAYING) != GST_STATE_CHANGE_FAILURE;
+}
+
+bool TFilterGraph::Pause()
+{
+    if (!d->pipeline || d->uri.isEmpty())
+        return false;
+    if (gst_element_set_state(d->pipeline, GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE)
+        d->ThrowBusError("The graph could not be paused.");
+    d->stopped = false;
+    return true;
+}
+
+bool TFilterGraph::Stop()
+{
+    if (!d->pipeline)
+        return false;
+    d->stopped = true;
+    if (d->uri.isEmpty())
+        return true;
+    if (gst_element_set_state(d->pipeline, GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE)
+        d->ThrowBusError("The graph could not be stopped.");
+    return true;
+}
+
+int TFilterGraph::State() const
+{
+    if (!d->pipeline)
+        return NoGraph;
+    if (d->stopped || d->uri.isEmpty())
+        return Stopped;
+    GstState current = GST_STATE_NULL;
+    GstState pending = GST_STATE_VOID_PENDING;
+    gst_element_get_state(d->pipeline, &current, &pending, 0);
+    // Like the graph it replaces, report where a transition is heading.
+    const GstState state = pending != GST_STATE_VOID_PENDING ? pending : current;
+    switch (state) {
+    case GST_STATE_PLAYING:
+        return Running;
+    case GST_STATE_PAUSED:
+        return Paused;
+    default:
+        return Stopped;
+    }
+}
+
+void TFilterGraph::ClearGraph()
+{
+    if (!d->pipeline)
+        return;
+    gst_element_set_state(d->pipeline, GST_STATE_NULL);
+    GstBus *bus = gst_element_get_bus(d->pipeline);
+    gst_bus_set_flushing(bus, TRUE); // drops what the old medium left on the bus
+    gst_bus_set_flushing(bus, FALSE);
+    gst_object_unref(bus);
+    d->uri.clear();
+    d->stopped = true;
+    d->frameFormat = false;
+    d->audioDeselected = false;
+    g_object_set(d->pipeline, "mute", FALSE, nullptr);
+    d->sourceRect = QRect();
+    d->ApplyCrop();
+    if (d->videoWindow)
+        d->videoWindow->ClearFrame();
+}
+
+void TFilterGraph::Abort()
+{
+    d->abortRequested = true;
+}
+
+void *TFilterGraph::Pipeline() const
+{
+    return d->pipeline;
+}

@@ -1,0 +1,75 @@
+// Bus messages come from streaming threads; the player handles them on the UI
+// thread. The sync handler only queues a wake-up event, and the UI thread then
+// drains the bus, so events keep their order and no GLib loop is needed.
+#include "filtergraph.h"
+#include "filtergraph_p.h"
+#include "mediaerror.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+int BusWakeEventType()
+{
+    static const int type = QEvent::registerEventType();
+    return type;
+}
+
+GstBusSyncReply TFilterGraph::Private::OnBusMessage(GstBus *, GstMessage *, gpointer self)
+{
+    auto *that = static_cast<Private *>(self);
+    if (!that->wakeQueued.exchange(true))
+        QCoreApplication::postEvent(that->q,
+                                    new QEvent(static_cast<QEvent::Type>(BusWakeEventType())));
+    return GST_BUS_PASS;
+}
+
+bool TFilterGraph::event(QEvent *event)
+{
+    if (event->type() != BusWakeEventType())
+        return QObject::event(event);
+    d->wakeQueued = false;
+    d->DrainBus();
+    return true;
+}
+
+void TFilterGraph::Private::DrainBus()
+{
+    // A handler may release or rebuild the graph; re-read the pipeline each time.
+    while (pipeline) {
+        GstBus *bus = gst_element_get_bus(pipeline);
+        GstMessage *message = gst_bus_pop(bus);
+        gst_object_unref(bus);
+        if (!message)
+            return;
+        Dispatch(message);
+    }
+}
+
+void TFilterGraph::Private::Dispatch(GstMessage *message)
+{
+    switch (GST_MESSAGE_TYPE(message)) {
+    case GST_MESSAGE_EOS: {
+        gst_message_unref(message);
+        // A still picture stays on screen until the player decides to move on.
+        if (q->IsStillPicture())
+            return;
+        emit q->OnDSEvent(MediaEvent::Complete, 0, 0);
+        emit q->OnGraphComplete(0);
+        return;
+    }
+    case GST_MESSAGE_ERROR: {
+        GError *error = nullptr;
+        gst_message_parse_error(message, &error, nullptr);
+        const std::uint32_t code = MediaError::CodeOf(error);
+        const QString text = MediaError::TextOf(error);
+        g_clear_error(&error);
+        gst_message_unref(message);
+        emit q->OnDSEvent(MediaEvent::ErrorAbort, static_cast<qint64>(code), 0);
+        emit q->OnGraphErrorAbort(code, text);
+        return;
+    }
+    default:
+        gst_message_unref(message);
+        return;
+    }
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "filtergraph.h"
+#include "videowindow.h"
+
+#include <QPointer>
+#include <QString>
+#include <atomic>
+#include <gst/gst.h>
+#include <memory>
+
+class TVideoSink;
+
+// What TFilterGraph keeps about its pipeline; shared by its source files.
+struct TFilterGraph::Private
+{
+    TFilterGraph *q = nullptr;
+    GstElement *pipeline = nullptr; // playbin; null while no graph
+    std::unique_ptr<TVideoSink> videoSink;
+    QPointer<TVideoWindow> videoWindow;
+    QString uri;         // the rendered medium; empty while the graph is empty
+    bool stopped = true; // a stopped graph is held paused so it keeps its position
+    std::atomic<bool> wakeQueued{false};
+    std::atomic<bool> abortRequested{false};
+
+    bool frameFormat = false;
+    int fpsNum = 0;
+    int fpsDen = 1;
+
+    int volume = 0; // hundredths of a decibel
+    double linearVolume = 1.0;
+    bool audioDeselected = false;
+    QString audioRenderer = QStringLiteral("Default");
+
+    QRect sourceRect; // crop, in display coordinates; null = whole picture
+
+    // Video stream facts read from the decoded caps.
+    struct VideoFacts
+    {
+        int width = 0;
+        int height = 0;
+        int parNum = 1;
+        int parDen = 1;
+        int fpsNum = 0;
+        int fpsDen = 1;
+    };
+    VideoFacts ReadVideoFacts() const;
+
+    void CreatePipeline();
+    void ReleasePipeline();
+    void ConnectVideoWindow();
+    // Waits for the state change in progress; false on failure or time-out.
+    bool WaitForState(GstClockTime timeout) const;
+    // Throws EMediaException built from the first error on the bus (or a generic one).
+    [[noreturn]] void ThrowBusError(const char *fallback);
+    void ApplyVolume();
+    // A paused graph shows no new frame by itself: preroll again at the same place.
+    void RefreshPausedFrame();
+    void ApplyCrop();
+    void DrainBus();
+    void Dispatch(GstMessage *message);
+    static GstBusSyncReply OnBusMessage(GstBus *bus, GstMessage *message, gpointer self);
+};
+
+// The custom event that tells the UI thread to drain the bus.
+int BusWakeEventType();

@@ -1,0 +1,165 @@
+#include "videosink.h"
+
+#include <gst/app/gstappsink.h>
+#include <gst/gst.h>
+#include <gst/video/video.h>
+
+namespace {
+
+// A mapped frame kept alive for as long as a QImage looks at its pixels.
+struct MappedFrame
+{
+    GstVideoFrame frame;
+    GstSample *sample;
+};
+
+void ReleaseMappedFrame(void *info)
+{
+    auto *mapped = static_cast<MappedFrame *>(info);
+    gst_video_frame_unmap(&mapped->frame);
+    gst_sample_unref(mapped->sample);
+    delete mapped;
+}
+
+// Wraps the sample's pixels in a QImage that owns the sample: no copy is made.
+QImage WrapSample(GstSample *sample)
+{
+    GstVideoInfo info;
+    GstCaps *caps = gst_sample_get_caps(sample);
+    GstBuffer *buffer = gst_sample_get_buffer(sample);
+    if (!caps || !buffer || !gst_video_info_from_caps(&info, caps)) {
+        gst_sample_unref(sample);
+        return QImage();
+    }
+    auto *mapped = new MappedFrame{};
+    mapped->sample = sample;
+    if (!gst_video_frame_map(&mapped->frame, &info, buffer, GST_MAP_READ)) {
+        gst_sample_unref(sample);
+        delete mapped;
+        return QImage();
+    }
+    // BGRx in memory is one native 32-bit 0xffRRGGBB word on little-endian machines.
+    const auto *pixels = static_cast<const uchar *>(GST_VIDEO_FRAME_PLANE_DATA(&mapped->frame, 0));
+    return QImage(pixels, GST_VIDEO_FRAME_WIDTH(&mapped->frame),
+                  GST_VIDEO_FRAME_HEIGHT(&mapped->frame),
+                  GST_VIDEO_FRAME_PLANE_STRIDE(&mapped->frame, 0), QImage::Format_RGB32,
+                  ReleaseMappedFrame, mapped);
+}
+
+constexpr const char *PixelFormat = G_BYTE_ORDER == G_LITTLE_ENDIAN ? "BGRx" : "xRGB";
+
+GstElement *MakeScaler()
+{
+    // One pass that converts and scales where available, two elements otherwise.
+    if (GstElement *both = gst_element_factory_make("videoconvertscale", nullptr))
+        return both;
+    GstElement *bin = gst_bin_new(nullptr);
+    GstElement *convert = gst_element_factory_make("videoconvert", nullptr);
+    GstElement *scale = gst_element_factory_make("videoscale", nullptr);
+    gst_bin_add_many(GST_BIN(bin), scale, convert, nullptr);
+    gst_element_link(scale, convert);
+    GstPad *sink = gst_element_get_static_pad(scale, "sink");
+    GstPad *src = gst_element_get_static_pad(convert, "src");
+    gst_element_add_pad(bin, gst_ghost_pad_new("sink", sink));
+    gst_element_add_pad(bin, gst_ghost_pad_new("src", src));
+    gst_object_unref(sink);
+    gst_object_unref(src);
+    return bin;
+}
+
+} // namespace
+
+TVideoSink::TVideoSink()
+{
+    m_bin = gst_bin_new("tavrel-video-sink");
+    gst_object_ref_sink(m_bin);
+    m_crop = gst_element_factory_make("videocrop", nullptr);
+    GstElement *scaler = MakeScaler();
+    m_caps = gst_element_factory_make("capsfilter", nullptr);
+    GstElement *appsink = gst_element_factory_make("appsink", nullptr);
+    // qos lets decoders skip frames that would arrive late; one frame in hand is enough.
+    g_object_set(appsink, "sync", TRUE, "qos", TRUE, "max-lateness", gint64(20 * GST_MSECOND),
+                 "max-buffers", 1u, "drop", TRUE, "enable-last-sample", TRUE, nullptr);
+    gst_bin_add_many(GST_BIN(m_bin), m_crop, scaler, m_caps, appsink, nullptr);
+    gst_element_link_many(m_crop, scaler, m_caps, appsink, nullptr);
+    GstPad *sink = gst_element_get_static_pad(m_crop, "sink");
+    gst_element_add_pad(m_bin, gst_ghost_pad_new("sink", sink));
+    gst_object_unref(sink);
+
+    GstAppSinkCallbacks callbacks{};
+    callbacks.new_sample = [](GstAppSink *sink, gpointer self) {
+        return static_cast<GstFlowReturn>(OnNewSample(sink, self));
+    };
+    callbacks.new_preroll = [](GstAppSink *sink, gpointer self) {
+        return static_cast<GstFlowReturn>(OnNewPreroll(sink, self));
+    };
+    gst_app_sink_set_callbacks(GST_APP_SINK(appsink), &callbacks, this, nullptr);
+    SetTargetSize(QSize());
+}
+
+TVideoSink::~TVideoSink()
+{
+    // The owner has taken the pipeline to NULL first: no callback runs any more.
+    gst_object_unref(m_bin);
+}
+
+void TVideoSink::SetTargetSize(const QSize &size)
+{
+    if (!m_targetSize.isNull() && size == m_targetSize)
+        return;
+    m_targetSize = size;
+    GstCaps *caps
+        = size.isEmpty()
+              ? gst_caps_new_simple("video/x-raw", "format", G_TYPE_STRING, PixelFormat, nullptr)
+              : gst_caps_new_simple("video/x-raw", "format", G_TYPE_STRING, PixelFormat, "width",
+                                    G_TYPE_INT, size.width(), "height", G_TYPE_INT, size.height(),
+                                    "pixel-aspect-ratio", GST_TYPE_FRACTION, 1, 1, nullptr);
+    g_object_set(m_caps, "caps", caps, nullptr);
+    gst_caps_unref(caps);
+}
+
+void TVideoSink::SetCrop(int left, int top, int right, int bottom)
+{
+    g_object_set(m_crop, "left", left, "top", top, "right", right, "bottom", bottom, nullptr);
+}
+
+int TVideoSink::OnNewSample(GstAppSink *sink, void *self)
+{
+    if (GstSample *sample = gst_app_sink_pull_sample(sink))
+        static_cast<TVideoSink *>(self)->Accept(sample);
+    return GST_FLOW_OK;
+}
+
+int TVideoSink::OnNewPreroll(GstAppSink *sink, void *self)
+{
+    if (GstSample *sample = gst_app_sink_pull_preroll(sink))
+        static_cast<TVideoSink *>(self)->Accept(sample);
+    return GST_FLOW_OK;
+}
+
+void TVideoSink::Accept(GstSample *sample)
+{
+    QImage frame = WrapSample(sample);
+    if (frame.isNull())
+        return;
+    {
+        QMutexLocker lock(&m_mutex);
+        // A frame the UI thread has not picked up yet is simply replaced.
+        m_pending = std::move(frame);
+    }
+    if (!m_deliveryQueued.exchange(true))
+        QMetaObject::invokeMethod(this, &TVideoSink::Deliver, Qt::QueuedConnection);
+}
+
+void TVideoSink::Deliver()
+{
+    m_deliveryQueued = false;
+    QImage frame;
+    {
+        QMutexLocker lock(&m_mutex);
+        frame = std::move(m_pending);
+        m_pending = QImage();
+    }
+    if (!frame.isNull())
+        emit FrameReady(frame);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QImage>
+#include <QMutex>
+#include <QObject>
+#include <QSize>
+#include <atomic>
+
+typedef struct _GstElement GstElement;
+typedef struct _GstAppSink GstAppSink;
+typedef struct _GstSample GstSample;
+
+// The video end of the pipeline: crop, then convert and scale to the picture
+// size, then an appsink whose frames go to the UI thread without being copied.
+// Lives on the UI thread; the appsink callbacks run on a streaming thread.
+class TVideoSink : public QObject
+{
+    Q_OBJECT
+
+public:
+    TVideoSink();
+    ~TVideoSink() override;
+
+    // The bin to hand to playbin as its video sink (owned by the pipeline once
+    // handed over; this object keeps its own reference).
+    GstElement *Element() const { return m_bin; }
+
+    // Frames are scaled to this size (device pixels); empty keeps the native size.
+    void SetTargetSize(const QSize &size);
+    // Pixels cut from each edge of the native picture.
+    void SetCrop(int left, int top, int right, int bottom);
+
+signals:
+    void FrameReady(const QImage &frame);
+
+private:
+    static int OnNewSample(GstAppSink *sink, void *self);
+    static int OnNewPreroll(GstAppSink *sink, void *self);
+    void Accept(GstSample *sample);
+    void Deliver();
+
+    GstElement *m_bin = nullptr;
+    GstElement *m_crop = nullptr;
+    GstElement *m_caps = nullptr;
+    QSize m_targetSize;
+    QMutex m_mutex;
+    QImage m_pending;
+    std::atomic<bool> m_deliveryQueued{false};
+};
