@@ -321,6 +321,16 @@ bool TSettingsStore::saveIniFile(const TIniFile &ini, const QString &appFolder)
     return ini.save(userCopy);
 }
 
+bool TSettingsStore::updateIniFile(const TSettingsRecord &record, const QString &appFolder)
+{
+    const QString path = iniReadPath(appFolder);
+    TIniFile ini;
+    if (!ini.load(path) && QFileInfo::exists(path))
+        return false;
+    storeIni(record, ini);
+    return saveIniFile(ini, appFolder);
+}
+
 int TSettingsStore::countPlaylistLines(const QString &text)
 {
     if (text.isEmpty())

@@ -82,6 +82,9 @@ public:
     // goes to the per-user data folder, and from then on that copy is the one read.
     static QString iniReadPath(const QString &appFolder);
     static bool saveIniFile(const TIniFile &ini, const QString &appFolder);
+    // The settings dialog's OK: reads the current file, puts the written values in, saves.
+    // A file that exists but cannot be read is left alone rather than replaced by a stub.
+    static bool updateIniFile(const TSettingsRecord &record, const QString &appFolder);
 
     // Number of lines of a stored playlist text (0 for an empty text).
     static int countPlaylistLines(const QString &text);

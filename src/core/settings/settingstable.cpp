@@ -2,10 +2,28 @@
 
 #include <algorithm>
 #include <array>
+#include <type_traits>
 
 namespace {
 
 using R = TSettingsRecord;
+
+// TSettingDef::type() reads the type from the position of the field's alternative.
+static_assert(
+    std::is_same_v<std::variant_alternative_t<static_cast<int>(TSettingType::Bool), TSettingField>,
+                   bool R::*>);
+static_assert(
+    std::is_same_v<std::variant_alternative_t<static_cast<int>(TSettingType::Int), TSettingField>,
+                   int R::*>);
+static_assert(std::is_same_v<
+              std::variant_alternative_t<static_cast<int>(TSettingType::String), TSettingField>,
+              QString R::*>);
+static_assert(
+    std::is_same_v<std::variant_alternative_t<static_cast<int>(TSettingType::Rect), TSettingField>,
+                   QRect R::*>);
+static_assert(
+    std::is_same_v<std::variant_alternative_t<static_cast<int>(TSettingType::Time), TSettingField>,
+                   QDateTime R::*>);
 using G = TLoadGroup;
 
 constexpr int kMaxVolume = 10000;
@@ -59,8 +77,8 @@ const TSettingDef kTable[] = {
     {.name = "QuickVolume", .field = &R::QuickVolume, .group = G::FirstPaint, .minimum = 0, .maximum = kMaxPercent, .dialogControl = "e4"},
     {.name = "LangDVDTitle", .field = &R::LangDVDTitle, .group = G::FirstPaint, .minimum = 0, .maximum = kMaxLanguageId, .dialogControl = "cbLang"},
     {.name = "PictureInterval", .field = &R::PictureInterval, .group = G::FirstPaint, .intDefault = 5, .minimum = 0},
-    {.name = "LeftMouseMode", .field = &R::LeftMouseMode, .group = G::FirstPaint, .intDefault = 1, .minimum = 1, .maximum = 3, .dialogControl = "rb1"},
-    {.name = "LeftMouseModeTray", .field = &R::LeftMouseModeTray, .group = G::FirstPaint, .intDefault = 1, .minimum = 1, .maximum = 2, .dialogControl = "rb3"},
+    {.name = "LeftMouseMode", .field = &R::LeftMouseMode, .group = G::FirstPaint, .intDefault = 1, .minimum = 1, .maximum = 3, .dialogControl = "rb1/rb2/rb6"},
+    {.name = "LeftMouseModeTray", .field = &R::LeftMouseModeTray, .group = G::FirstPaint, .intDefault = 1, .minimum = 1, .maximum = 2, .dialogControl = "rb3/rb4"},
     {.name = "ShowMainMenuMode", .field = &R::ShowMainMenuMode, .group = G::FirstPaint, .minimum = 0, .maximum = 1, .dialogControl = "cb25"},
     {.name = "SeekSmall", .field = &R::SeekSmall, .group = G::FirstPaint, .intDefault = 10, .minimum = 0, .dialogControl = "e6"},
     {.name = "SeekLarge", .field = &R::SeekLarge, .group = G::FirstPaint, .intDefault = 60, .minimum = 0, .dialogControl = "e7"},

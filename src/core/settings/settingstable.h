@@ -38,7 +38,7 @@ struct TSettingDef
     int langTextDefault = -1;      // string whose default is this language text (ini only)
     int minimum = INT_MIN;         // int range; a stored value outside it reads as the default
     int maximum = INT_MAX;
-    const char *dialogControl = nullptr; // control of the settings dialog that edits it
+    const char *dialogControl = nullptr; // settings dialog control(s) that edit it, "/" between
     int dialogItem = -1;                 // item of a check list box control, 1-based
     bool nextStart = false;              // a change takes effect at the next start
 

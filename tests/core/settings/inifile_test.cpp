@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -111,6 +112,20 @@ TEST(IniFile, MalformedInputNeverBreaksLookups)
 class IniFiles : public ::testing::Test
 {
 protected:
+    // The per-user copy lives in the test-mode data folder, never the user's real one.
+    void SetUp() override
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        removeUserCopies();
+    }
+    void TearDown() override { removeUserCopies(); }
+    static void removeUserCopies()
+    {
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+             + QStringLiteral("/Quenfold"))
+            .removeRecursively();
+    }
+
     QString path(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
     void write(const char *name, const QByteArray &bytes) const
     {
@@ -143,16 +158,6 @@ TEST_F(IniFiles, MissingFoldersAndSpecialFilesReadAsEmpty)
     EXPECT_FALSE(ini.load(QStringLiteral("/dev/zero")));
     write("big.ini", QByteArray(TIniFile::kMaxFileBytes + 1, 'a'));
     EXPECT_FALSE(ini.load(path("big.ini")));
-}
-
-TEST_F(IniFiles, AFailedSaveLeavesTheOldFile)
-{
-    write("tavrel.ini", "[Main]\next=avi;\n");
-    const TIniFile ini(QStringLiteral("[Main]\next=mkv;\n"));
-    EXPECT_FALSE(ini.save(path("no-such-folder/tavrel.ini")));
-    QFile file(path("tavrel.ini"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("[Main]\next=avi;\n"));
 }
 
 QString languageText(int index)
@@ -203,9 +208,25 @@ TEST_F(IniFiles, OnlyTheExtensionListIsWritten)
     EXPECT_EQ(ini.text(), QStringLiteral("[playlist]\nwidth_int=300\n\n[Main]\next=avi;\n"));
 }
 
+TEST_F(IniFiles, UpdatingKeepsHandEditsAndNeverReplacesAnUnreadableFile)
+{
+    TSettingsRecord record;
+    record.Main_ext = QStringLiteral("avi;mkv;");
+    write("tavrel.ini", "; sizes by hand\n[playlist]\nwidth_int=300\n");
+    ASSERT_TRUE(TSettingsStore::updateIniFile(record, m_dir.path()));
+    TIniFile ini;
+    ASSERT_TRUE(ini.load(path("tavrel.ini")));
+    EXPECT_EQ(ini.text(), QStringLiteral("; sizes by hand\n[playlist]\nwidth_int=300\n\n"
+                                         "[Main]\next=avi;mkv;\n"));
+
+    const QByteArray huge(TIniFile::kMaxFileBytes + 1, ';');
+    write("tavrel.ini", huge);
+    EXPECT_FALSE(TSettingsStore::updateIniFile(record, m_dir.path()));
+    EXPECT_EQ(QFileInfo(path("tavrel.ini")).size(), huge.size());
+}
+
 TEST_F(IniFiles, AnUnwritableProgramFolderMovesTheFileToTheUserFolder)
 {
-    QStandardPaths::setTestModeEnabled(true);
     const QString appFolder = m_dir.path() + QStringLiteral("/app");
     ASSERT_TRUE(QDir().mkpath(appFolder));
     const QString inApp = QDir(appFolder).filePath(QStringLiteral("tavrel.ini"));
