@@ -1,0 +1,49 @@
+#include "playback/mediatexts.h"
+
+#include "playlist/playlistfile.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kDvdMask = u"VIDEO_TS.IFO"_s;
+
+} // namespace
+
+namespace MediaTexts {
+
+QString MediaFileMasks()
+{
+    return u"*.MOV;*.QT;*.MP2;*.M2P;*.M2V;*.WMV;*.AVI;*.MPG;*.MPE;*.MPEG;*.ASF;*.DAT;*.DIVX;"
+           u"*.VOB;*.MP4;VIDEO_TS.IFO;*.MKV;*.RM;*.RAM;*.RMVB;*.RPX;*.SMI;*.SMIL"_s;
+}
+
+QString VolumeStatus(const QString &volumeWord, int barPosition)
+{
+    return volumeWord + u" - "_s + QString::number(barPosition / 100) + u" %"_s;
+}
+
+QString OpenDialogFilter(const QString &videoFiles, const QString &dvdFolder,
+                         const QString &allFiles)
+{
+    return videoFiles + u'|' + MediaFileMasks() + u';' + PlaylistFileMasks() + u'|' + dvdFolder
+           + u" ("_s + kDvdMask + u")|"_s + kDvdMask + u'|' + allFiles + u"|*.*"_s;
+}
+
+QStringList ToQtFilters(const QString &filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    // A trailing name without masks has nothing to filter by and is dropped.
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString name = parts.at(i).trimmed();
+        const QString masks = parts.at(i + 1).split(u';', Qt::SkipEmptyParts).join(u' ');
+        if (masks.isEmpty())
+            continue;
+        const QString suffix = u'(' + masks + u')';
+        filters.append(name.endsWith(suffix) ? name : name + u' ' + suffix);
+    }
+    return filters;
+}
+
+} // namespace MediaTexts
