@@ -62,7 +62,7 @@ public:
     void saveAtExit(const TSettingsRecord &record, int currentPlaylistEntries);
 
     // Everything the settings dialog edits, read with defaults / written in one pass, the
-    // aspect pairs included ("ext" lives in the ini file: see saveIni).
+    // aspect pairs included ("ext" lives in the ini file: see updateIniFile).
     void loadDialogSet(TSettingsRecord &record) const;
     void saveDialogSet(const TSettingsRecord &record);
 
