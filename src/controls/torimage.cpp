@@ -28,7 +28,7 @@ QImage cutOutBottomLeftColour(const QImage &picture)
 } // namespace
 
 TOrImage::TOrImage(QWidget *parent)
-    : TGraphicControl(parent)
+    : TMouseControl(parent)
 {
     resize(105, 105);
     m_hoverTimer.setInterval(HoverInterval);
@@ -145,7 +145,7 @@ void TOrImage::paintEvent(QPaintEvent *)
 void TOrImage::mouseMoveEvent(QMouseEvent *event)
 {
     m_mouseOver = true;
-    TGraphicControl::mouseMoveEvent(event);
+    TMouseControl::mouseMoveEvent(event);
 }
 
 void TOrImage::enterEvent(QEnterEvent *)

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "tgraphiccontrol.h"
+#include "tmousecontrol.h"
 
 #include <QImage>
 #include <QTimer>
 
 // The image button: shows a picture that can be brightened, greyed and smoothed, and lights up
 // gradually while the mouse is over it.
-class TOrImage : public TGraphicControl
+class TOrImage : public TMouseControl
 {
     Q_OBJECT
     Q_PROPERTY(bool Center READ center WRITE setCenter)

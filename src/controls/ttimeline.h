@@ -29,6 +29,7 @@ class TTimeLine : public QWidget
     Q_PROPERTY(int AntiAliasLevel READ antiAliasLevel WRITE setAntiAliasLevel)
     Q_PROPERTY(bool ToChangeMouse MEMBER ToChangeMouse)
     Q_PROPERTY(bool ToChangeMouseMove MEMBER ToChangeMouseMove)
+    Q_PROPERTY(TShiftState MouseShift MEMBER MouseShift)
 
 public:
     using MouseEventEx

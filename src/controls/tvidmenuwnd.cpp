@@ -4,6 +4,7 @@
 #include "tvmenuitem.h"
 #include "vidmenupainter.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 TVidMenuWnd::TVidMenuWnd(TVideoPopupMenu *menu, QWidget *parent)
@@ -37,4 +38,20 @@ void TVidMenuWnd::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     paintVidMenuFrame(painter, size(), m_menu->look());
+}
+
+// Clicks on the frame belong to the menu, not to the video behind it.
+void TVidMenuWnd::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void TVidMenuWnd::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void TVidMenuWnd::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
 }

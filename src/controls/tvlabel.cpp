@@ -6,7 +6,7 @@
 #include <QPainter>
 
 TVLabel::TVLabel(QWidget *parent)
-    : TGraphicControl(parent)
+    : TMouseControl(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(skinFont(QStringLiteral("MS Sans Serif"), -11));

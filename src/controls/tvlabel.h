@@ -1,10 +1,10 @@
 #pragma once
 
-#include "tgraphiccontrol.h"
+#include "tmousecontrol.h"
 #include "vlabelpainter.h"
 
 // A text label drawn with a one-pixel halo, optional smoothing and an optional dimmed look.
-class TVLabel : public TGraphicControl
+class TVLabel : public TMouseControl
 {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ caption WRITE setCaption)

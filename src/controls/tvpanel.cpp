@@ -3,7 +3,7 @@
 #include <QPainter>
 
 TVPanel::TVPanel(QWidget *parent)
-    : QWidget(parent)
+    : TMouseControl(parent)
 {
     connect(&m_hideTimer, &QTimer::timeout, this, &TVPanel::hideTimerFired);
     connect(&m_rearmTimer, &QTimer::timeout, this, &TVPanel::rearmTimerFired);
@@ -90,7 +90,7 @@ void TVPanel::paintEvent(QPaintEvent *)
 
 void TVPanel::resizeEvent(QResizeEvent *event)
 {
-    QWidget::resizeEvent(event);
+    TMouseControl::resizeEvent(event);
     if (isVisible())
         UpdateRegion();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "tcolor.h"
+#include "tmousecontrol.h"
 
 #include <QRegion>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
 
 // The container of every floating control group: it shows for a while and then hides itself
@@ -13,7 +13,7 @@
 //
 // Its owner decides policy through OnShow and OnHide, std::function handlers that receive a
 // cancel flag by reference: a veto is one assignment, and a missing handler means "go ahead".
-class TVPanel : public QWidget
+class TVPanel : public TMouseControl
 {
     Q_OBJECT
     Q_PROPERTY(int TimeOut READ timeOut WRITE setTimeOut)

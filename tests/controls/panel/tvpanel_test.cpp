@@ -2,6 +2,7 @@
 #include "tvpanel.h"
 
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QTest>
 #include <memory>
 
@@ -200,4 +201,50 @@ TEST_F(TVPanelRegion, OwnerCanTakeOverTheBackground)
     panel->OnWMERASEBKGND = [](TVPanel *, bool &handled) { handled = true; };
     EXPECT_NE(panel->grab().toImage().pixel(5, 5), qRgb(255, 0, 0));
     EXPECT_EQ(painted, 2);
+}
+
+namespace {
+
+// Records the presses that reach it.
+class PressCatcher : public QWidget
+{
+public:
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { ++presses; }
+};
+
+void sendButton(QWidget *widget, QEvent::Type type, QPoint at)
+{
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+} // namespace
+
+TEST(TVPanelMouse, ClicksAreReportedAndDoNotReachTheVideoBehind)
+{
+    PressCatcher video;
+    auto *panel = new TVPanel(&video);
+    panel->resize(50, 20);
+    int clicks = 0;
+    int downs = 0;
+    panel->OnClick = [&](QWidget *) { ++clicks; };
+    panel->OnMouseDown = [&](QWidget *, Qt::MouseButton button, TShiftState, int x, int) {
+        EXPECT_EQ(button, Qt::LeftButton);
+        EXPECT_EQ(x, 7);
+        ++downs;
+    };
+    sendButton(panel, QEvent::MouseButtonPress, {7, 5});
+    sendButton(panel, QEvent::MouseButtonRelease, {9, 5});
+    EXPECT_EQ(downs, 1);
+    EXPECT_EQ(clicks, 1);
+    // Released outside: a press, but no click.
+    sendButton(panel, QEvent::MouseButtonPress, {7, 5});
+    sendButton(panel, QEvent::MouseButtonRelease, {70, 5});
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(video.presses, 0);
 }

@@ -1,14 +1,14 @@
-#include "tgraphiccontrol.h"
+#include "tmousecontrol.h"
 
 #include <QMouseEvent>
 
-TGraphicControl::TGraphicControl(QWidget *parent)
+TMouseControl::TMouseControl(QWidget *parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
 }
 
-void TGraphicControl::mousePressEvent(QMouseEvent *event)
+void TMouseControl::mousePressEvent(QMouseEvent *event)
 {
     const QPoint point = event->position().toPoint();
     if (event->button() == Qt::LeftButton)
@@ -19,7 +19,7 @@ void TGraphicControl::mousePressEvent(QMouseEvent *event)
     event->accept();
 }
 
-void TGraphicControl::mouseMoveEvent(QMouseEvent *event)
+void TMouseControl::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint point = event->position().toPoint();
     if (OnMouseMove)
@@ -27,7 +27,7 @@ void TGraphicControl::mouseMoveEvent(QMouseEvent *event)
     event->accept();
 }
 
-void TGraphicControl::mouseReleaseEvent(QMouseEvent *event)
+void TMouseControl::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPoint point = event->position().toPoint();
     // A click is a left press and release both over the control.
@@ -43,7 +43,7 @@ void TGraphicControl::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
 }
 
-void TGraphicControl::mouseDoubleClickEvent(QMouseEvent *event)
+void TMouseControl::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && OnDblClick)
         OnDblClick(this);

@@ -5,8 +5,9 @@
 #include <QWidget>
 #include <functional>
 
-// The mouse events every skinned button and label offers its owner.
-class TGraphicControl : public QWidget
+// A widget that reports its mouse events to its owner and keeps them from reaching the widget
+// behind it (the video), as every skinned control and panel does.
+class TMouseControl : public QWidget
 {
     Q_OBJECT
 
@@ -16,7 +17,7 @@ public:
                                           TShiftState shift, int x, int y)>;
     using MouseMoveEvent = std::function<void(QWidget *sender, TShiftState shift, int x, int y)>;
 
-    explicit TGraphicControl(QWidget *parent = nullptr);
+    explicit TMouseControl(QWidget *parent = nullptr);
 
     NotifyEvent OnClick;
     NotifyEvent OnDblClick;
