@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr qint64 kChunkSize = 1 << 20;
+constexpr qint64 kChunkSize = 1 << 16;
 constexpr char kEndOfFile = 26;
 
 // Reads the next chunk, cut at the end-of-file mark. False on a read error.
