@@ -1,5 +1,4 @@
 #include "../controlstestapp.h"
-#include "smoothing.h"
 #include "timelinepainter.h"
 
 namespace {
@@ -187,17 +186,4 @@ TEST(RenderTimeLine, FiftyOneSlicesOnA322WideBarLeaveTwentyFiveGaps)
     EXPECT_EQ(bgrAt(pixels, 8, 0), Around);
     EXPECT_EQ(bgrAt(pixels, 8, 32), Around);
     EXPECT_EQ(bgrAt(pixels, 2, 32), Fore);
-}
-
-TEST(RenderTimeLine, SmoothsTheDrawingOncePerLevelAroundTheKeyColour)
-{
-    TTimeLineLook l = look(TGaugeKind::gkHorizontalBar, {30, 12}, 15, 30);
-    QImage expected = renderTimeLine(l);
-    smoothPass(expected, Around);
-    smoothPass(expected, Around);
-    l.antiAliasLevel = 2;
-    const QImage smoothed = renderTimeLine(l);
-    EXPECT_EQ(smoothed, expected);
-    EXPECT_NE(smoothed, renderTimeLine(look(TGaugeKind::gkHorizontalBar, {30, 12}, 15, 30)));
-    EXPECT_EQ(bgrAt(smoothed, 26, 1), Around); // the key colour beside the track stays
 }

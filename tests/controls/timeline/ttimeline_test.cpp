@@ -78,15 +78,10 @@ TEST(TTimeLine, PublishesItsDefaults)
     EXPECT_FALSE(slider.property("ToChangeMouseMove").toBool());
     EXPECT_FALSE(slider.property("Select").toBool());
     EXPECT_EQ(slider.size(), QSize(100, 100));
-    EXPECT_TRUE(slider.setProperty("MaxValue", 225));
-    EXPECT_EQ(slider.maxValue(), 225);
-}
-
-TEST(TTimeLine, MinValueIsAlwaysZero)
-{
-    TTimeLine slider;
     slider.setMinValue(40);
     EXPECT_EQ(slider.minValue(), 0);
+    EXPECT_TRUE(slider.setProperty("MaxValue", 225));
+    EXPECT_EQ(slider.maxValue(), 225);
 }
 
 TEST(TTimeLine, NegativeMaximumRaisesAndKeepsTheRange)
