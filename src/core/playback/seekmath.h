@@ -16,9 +16,13 @@ qint64 SnapBackward(const std::vector<quint32> &keyFrames, qint64 p);
 qint64 SnapForward(const std::vector<quint32> &keyFrames, qint64 p);
 
 // Relative seek by milliseconds from p: step = u * ms div 1000 with u = framesPerSecond when
-// above 0, else 10,000,000; back snaps backward, forward snaps forward.
-qint64 RelativeTarget(qint64 p, int framesPerSecond, qint64 milliseconds, TSeekDirection direction,
+// above 0, else 10,000,000; back snaps backward, forward snaps forward. A step back past the
+// start goes to the start.
+qint64 RelativeTarget(qint64 p, int framesPerSecond, int milliseconds, TSeekDirection direction,
                       const std::vector<quint32> &keyFrames);
+
+// Relative seek on a DVD, in whole seconds of the title's time code; not before 0.
+qint64 DvdRelativeTarget(qint64 seconds, int milliseconds, TSeekDirection direction);
 
 // Absolute seek: p is the requested position already in time-format units; snaps backward.
 qint64 AbsoluteTarget(qint64 p, const std::vector<quint32> &keyFrames);
