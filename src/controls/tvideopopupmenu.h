@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -34,6 +35,7 @@ class TVideoPopupMenu : public QObject
     Q_PROPERTY(int IntervalClose MEMBER IntervalClose)
     Q_PROPERTY(int ClearBorder READ clearBorder WRITE setClearBorder)
     Q_PROPERTY(bool Wide READ wide WRITE setWide)
+    Q_PROPERTY(QWidget *ParentControl READ ParentControl WRITE setParentControl)
 
 public:
     static constexpr int CloseTick = 100;
