@@ -61,6 +61,12 @@ void TFilterGraph::Private::CreatePipeline()
         throw EMediaException(QStringLiteral("The playbin element is missing."),
                               MediaError::Failed);
     gst_object_ref_sink(pipeline);
+    // playbin's own colour balance stage upsets cropping (the crop is applied
+    // twice); picture adjustment gets a stage of its own in the video sink.
+    constexpr guint SoftColourBalance = 0x400;
+    guint flags = 0;
+    g_object_get(pipeline, "flags", &flags, nullptr);
+    g_object_set(pipeline, "flags", flags & ~SoftColourBalance, nullptr);
     if (videoWindow) {
         videoSink = std::make_unique<TVideoSink>();
         g_object_set(pipeline, "video-sink", videoSink->Element(), nullptr);
@@ -247,10 +253,18 @@ void TFilterGraph::Private::RefreshPausedFrame()
     GstState state = GST_STATE_NULL;
     GstState pending = GST_STATE_VOID_PENDING;
     gst_element_get_state(pipeline, &state, &pending, 0);
-    if (state != GST_STATE_PAUSED || pending != GST_STATE_VOID_PENDING)
+    if (pending != GST_STATE_VOID_PENDING || state < GST_STATE_PAUSED)
         return;
+    if (q->IsStillPicture()) {
+        // An image decoder cannot seek and has finished with its one frame:
+        // decode the picture again, which is cheap.
+        gst_element_set_state(pipeline, GST_STATE_READY);
+        gst_element_set_state(pipeline, state);
+        return;
+    }
     gint64 ns = 0;
-    if (gst_element_query_position(pipeline, GST_FORMAT_TIME, &ns) && ns >= 0)
+    if (state == GST_STATE_PAUSED && gst_element_query_position(pipeline, GST_FORMAT_TIME, &ns)
+        && ns >= 0)
         gst_element_seek_simple(
             pipeline, GST_FORMAT_TIME,
             static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE), ns);

@@ -1,0 +1,184 @@
+#include "../support/mediatestsupport.h"
+#include "media/filtergraph.h"
+#include "media/videowindow.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+#include <memory>
+
+using MediaTest::Clip;
+using MediaTest::WaitUntil;
+
+namespace {
+
+// The main window's client area with the video window inside, bound to a graph.
+struct VideoFixture
+{
+    QWidget glob;
+    TVideoWindow *videoWin = new TVideoWindow(&glob);
+    TFilterGraph graph;
+
+    VideoFixture(const QSize &pictureSize)
+    {
+        glob.resize(640, 480);
+        videoWin->setGeometry(QRect(QPoint(10, 10), pictureSize));
+        videoWin->SetFilterGraph(&graph);
+        glob.show();
+        graph.SetActive(true);
+    }
+
+    bool WaitForFrameOfSize(const QSize &size)
+    {
+        return WaitUntil([&] { return videoWin->CurrentFrame().size() == size; }, 4000);
+    }
+};
+
+int MaxChannelDifference(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+TEST(VideoWindow, BindingIsMutual)
+{
+    TFilterGraph graph;
+    auto window = std::make_unique<TVideoWindow>();
+    window->SetFilterGraph(&graph);
+    EXPECT_EQ(graph.VideoWindow(), window.get());
+    window.reset();
+    EXPECT_EQ(graph.VideoWindow(), nullptr);
+    TVideoWindow other;
+    graph.SetVideoWindow(&other);
+    EXPECT_EQ(other.FilterGraph(), &graph);
+}
+
+TEST(VideoWindow, FramesArriveScaledToThePictureRectangleAndPaintOneToOne)
+{
+    VideoFixture f(QSize(200, 112));
+    ASSERT_EQ(f.graph.RenderFile(Clip("sample-720p.mp4")), 0);
+    ASSERT_TRUE(f.WaitForFrameOfSize(QSize(200, 112))) << "no prerolled frame at the window size";
+    const QImage frame = f.videoWin->CurrentFrame();
+    const QImage painted = f.videoWin->grab().toImage();
+    ASSERT_EQ(painted.size(), QSize(200, 112));
+    for (const QPoint p : {QPoint(0, 0), QPoint(57, 31), QPoint(199, 111), QPoint(120, 80)})
+        EXPECT_EQ(painted.pixel(p), frame.pixel(p)) << p.x() << "," << p.y();
+}
+
+TEST(VideoWindow, FramesKeepComingWhilePlaying)
+{
+    VideoFixture f(QSize(160, 90));
+    ASSERT_EQ(f.graph.RenderFile(Clip("sample-720p.mp4")), 0);
+    int shown = 0;
+    QObject::connect(f.videoWin, &TVideoWindow::FrameShown, [&] { ++shown; });
+    ASSERT_TRUE(f.graph.Play());
+    MediaTest::Spin(700);
+    // 30 frames a second; the UI may merge a few but must not stall.
+    EXPECT_GT(shown, 8);
+}
+
+TEST(VideoWindow, AResizeWhilePausedBringsAFrameOfTheNewSize)
+{
+    VideoFixture f(QSize(200, 112));
+    ASSERT_EQ(f.graph.RenderFile(Clip("sample-720p.mp4")), 0);
+    ASSERT_TRUE(f.WaitForFrameOfSize(QSize(200, 112)));
+    f.videoWin->resize(320, 180);
+    EXPECT_TRUE(f.WaitForFrameOfSize(QSize(320, 180)));
+    // Until then the old frame is stretched over the window, never left unpainted.
+    EXPECT_EQ(f.videoWin->grab().size(), QSize(320, 180));
+}
+
+TEST(VideoWindow, AnamorphicPicturesFillTheRectangleTheyAreGiven)
+{
+    VideoFixture f(QSize(320, 120));
+    ASSERT_EQ(f.graph.RenderFile(Clip("anamorphic.mp4")), 0);
+    EXPECT_EQ(f.graph.SourceSize(), QSize(320, 120));
+    EXPECT_TRUE(f.WaitForFrameOfSize(QSize(320, 120)));
+}
+
+struct CropCase
+{
+    const char *name;
+    QRect sourceRect;
+};
+
+void PrintTo(const CropCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class CropTest : public ::testing::TestWithParam<CropCase>
+{
+};
+
+TEST_P(CropTest, ShowsExactlyThePartAskedFor)
+{
+    const QRect part = GetParam().sourceRect;
+    VideoFixture f(part.size());
+    const QImage original = QImage(Clip("still.png")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(original.size(), QSize(320, 240));
+    ASSERT_EQ(f.graph.RenderFile(Clip("still.png")), 0);
+    ASSERT_TRUE(f.graph.SetSourceRect(part));
+    EXPECT_EQ(f.graph.SourceRect(), part);
+    // Same size as the part: no scaling, so every pixel is the source's own.
+    const auto worstDifference = [&] {
+        const QImage frame = f.videoWin->CurrentFrame();
+        if (frame.size() != part.size())
+            return 256;
+        int worst = 0;
+        for (int y = 0; y < part.height(); y += 7)
+            for (int x = 0; x < part.width(); x += 5)
+                worst = std::max(
+                    worst, MaxChannelDifference(frame.pixel(x, y),
+                                                original.pixel(part.topLeft() + QPoint(x, y))));
+        return worst;
+    };
+    EXPECT_TRUE(WaitUntil([&] { return worstDifference() <= 2; }, 4000))
+        << "worst channel difference " << worstDifference();
+}
+
+INSTANTIATE_TEST_SUITE_P(Parts, CropTest,
+                         ::testing::Values(CropCase{"left_half", QRect(0, 0, 160, 240)},
+                                           CropCase{"right_half", QRect(160, 0, 160, 240)},
+                                           CropCase{"middle", QRect(40, 30, 240, 180)}));
+
+TEST(VideoWindow, WithoutAFrameItShowsItsColourAndTeardownClearsTheFrame)
+{
+    VideoFixture f(QSize(100, 80));
+    f.videoWin->SetColor(QColor(1, 0, 0));
+    EXPECT_EQ(f.videoWin->grab().toImage().pixel(50, 40), qRgb(1, 0, 0));
+    ASSERT_EQ(f.graph.RenderFile(Clip("two-audio.mp4")), 0);
+    ASSERT_TRUE(f.WaitForFrameOfSize(QSize(100, 80)));
+    f.graph.Play();
+    MediaTest::Spin(150);
+    f.graph.SetActive(false);
+    EXPECT_TRUE(f.videoWin->CurrentFrame().isNull());
+    MediaTest::Spin(100); // frames queued before the teardown must not come back
+    EXPECT_TRUE(f.videoWin->CurrentFrame().isNull());
+    EXPECT_EQ(f.videoWin->grab().toImage().pixel(50, 40), qRgb(1, 0, 0));
+}
+
+TEST(VideoWindow, HiddenCursorComesBackWhenTheMouseMoves)
+{
+    VideoFixture f(QSize(100, 80));
+    f.videoWin->HideCursor();
+    EXPECT_EQ(f.videoWin->cursor().shape(), Qt::BlankCursor);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(15, 15), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(f.videoWin, &move);
+    EXPECT_EQ(f.videoWin->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(VideoWindow, DestroyingTheWindowDuringPlaybackIsSafe)
+{
+    auto f = std::make_unique<VideoFixture>(QSize(160, 90));
+    ASSERT_EQ(f->graph.RenderFile(Clip("sample-720p.mp4")), 0);
+    f->graph.Play();
+    MediaTest::Spin(150);
+    delete f->videoWin;
+    MediaTest::Spin(150);
+    EXPECT_EQ(f->graph.VideoWindow(), nullptr);
+    EXPECT_EQ(f->graph.State(), TFilterGraph::Running);
+}
+
+} // namespace
