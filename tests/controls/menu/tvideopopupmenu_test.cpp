@@ -133,18 +133,19 @@ TEST_F(TVideoPopupMenuTest, AllItemsHiddenBuildsTwentyByTwenty)
 
 TEST_F(TVideoPopupMenuTest, ClosesIntervalCloseAfterTheLastMove)
 {
-    menu.IntervalClose = 3;
+    // Ticks come every 100 ms, so a countdown of 6 ends 500..600 ms after it was restored.
+    menu.IntervalClose = 6;
     QElapsedTimer clock;
     menu.ShowAt(3, 37);
     clock.start();
-    QTest::qWait(200);
+    QTest::qWait(400);
     moveOver(row(0));
     const qint64 lastMove = clock.elapsed();
-    QTest::qWait(200);
+    QTest::qWait(400); // without the move it would have closed by now
     EXPECT_TRUE(menu.IsOpen());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !menu.IsOpen(); }, 2000));
-    EXPECT_GE(clock.elapsed() - lastMove, 200);
-    EXPECT_LE(clock.elapsed() - lastMove, 700);
+    EXPECT_GE(clock.elapsed() - lastMove, 480);
+    EXPECT_LE(clock.elapsed() - lastMove, 900);
 }
 
 TEST_F(TVideoPopupMenuTest, ClickClosesThenRunsTheItem)

@@ -143,7 +143,7 @@ TEST_F(TVPanelTimers, RestartHideTimerWithoutCountdownDoesNothing)
 
 TEST_F(TVPanelTimers, RestartHideTimerPostponesTheHide)
 {
-    panel->ShowFor(2);
+    panel->ShowFor(3);
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < 4; ++i) {
@@ -152,7 +152,7 @@ TEST_F(TVPanelTimers, RestartHideTimerPostponesTheHide)
     }
     EXPECT_TRUE(panel->isVisible());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); }, 2000));
-    EXPECT_GE(clock.elapsed(), 395 + 195);
+    EXPECT_GE(clock.elapsed(), 400 + 295);
 }
 
 TEST_F(TVPanelRegion, UnionOfChildrenHiddenOnesIncluded)
