@@ -1,0 +1,70 @@
+#include "appfolder.h"
+#include "instancechannel.h"
+#include "instancehandoff.h"
+#include "settings/settingsstore.h"
+#include "terrorreporter.h"
+#include "ttavrelapp.h"
+#include "ttavrelapplication.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <memory>
+
+namespace {
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QStringList arguments = argumentsOf(argc, argv);
+    const QString endpoint = InstanceChannel::endpointName();
+
+    if (arguments.value(0) == QLatin1StringView("--command")) {
+        QCoreApplication app(argc, argv);
+        return InstanceHandOff::RunCommandLineClient(endpoint, arguments.mid(1));
+    }
+    // `--report-first-frame` prints the milliseconds from process start to the
+    // first painted frame (used by the benchmarks); it is not handed over.
+    const bool reportFirstFrame = arguments.removeAll(QStringLiteral("--report-first-frame")) > 0;
+
+    if (InstanceHandOff::IsInstanceRunning(endpoint)) {
+        if (arguments.isEmpty())
+            return 0;
+        QCoreApplication app(argc, argv);
+        TSettingsStore store;
+        return InstanceHandOff::HandOff(endpoint, arguments.first(), store) ? 0 : 1;
+    }
+
+    TTavrelApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavrel"));
+    QApplication::setOrganizationName(QStringLiteral("Quenfold"));
+    TTavrelApp player(arguments, std::make_unique<TSettingsStore>());
+    app.SetFaultHandler([&player](const QObject *sender, const QString &message) {
+        player.ErrorReporter().Report(sender, message);
+    });
+    if (!player.Listen(endpoint)) {
+        // Another instance started at the same moment and won the channel.
+        if (arguments.isEmpty())
+            return 0;
+        TSettingsStore store;
+        return InstanceHandOff::HandOff(endpoint, arguments.first(), store) ? 0 : 1;
+    }
+    if (reportFirstFrame) {
+        QObject::connect(&player, &TTavrelApp::FirstFrameShown, [&sinceStart] {
+            QTextStream(stdout) << "first-frame-ms " << sinceStart.elapsed() << Qt::endl;
+        });
+    }
+    player.FormCreate();
+    return app.exec();
+}

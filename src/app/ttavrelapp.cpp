@@ -1,0 +1,166 @@
+#include "ttavrelapp.h"
+
+#include "appfolder.h"
+#include "commands/commandcodes.h"
+#include "instancechannel.h"
+#include "instanceserver.h"
+#include "lang/languagechoice.h"
+#include "media/filtergraph.h"
+#include "media/mediaexception.h"
+#include "media/videowindow.h"
+#include "playlist/playlistregistry.h"
+#include "playlist/tplaylistmodel.h"
+#include "processpriority.h"
+#include "settings/inifile.h"
+#include "settings/settingsstore.h"
+#include "terrorreporter.h"
+#include "ttavrelplayer.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QScreen>
+
+TTavrelApp::TTavrelApp(const QStringList &arguments, std::unique_ptr<TSettingsStore> store,
+                       QObject *parent)
+    : QObject(parent)
+    , m_commandLine(TCommandLine::parse(arguments))
+    , m_store(std::move(store))
+    , m_playlist(std::make_unique<TPlayListModel>(AppFolder()))
+    , m_errors(std::make_unique<TErrorReporter>(m_lang,
+                                                AppFolder() + QStringLiteral("DOC/ErrReport.htm")))
+{
+    m_graph = new TFilterGraph(this);
+    m_server
+        = new TInstanceServer([this](const TInstanceFrame &f) { return HandleFrame(f); }, this);
+    BindCommands();
+}
+
+TTavrelApp::~TTavrelApp()
+{
+    if (m_graph)
+        m_graph->SetActive(false);
+}
+
+bool TTavrelApp::Listen(const QString &endpoint)
+{
+    return m_server->listen(endpoint);
+}
+
+void TTavrelApp::FormCreate()
+{
+    // Start-up runs raised; the first paint drops back unless asked not to.
+    ProcessPriority::setHigh();
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Tavrel"));
+
+    m_store->loadGroup(m_settings, TLoadGroup::Creation);
+    m_lang.Load(AppFolder() + QStringLiteral("lang"),
+                LanguageChoice::startupName(m_settings.Lang, QLocale::system().language()));
+
+    TIniFile ini;
+    ini.load(TSettingsStore::iniReadPath(AppFolder()));
+    TSettingsStore::loadIni(m_settings, ini, [this](int index) { return m_lang.GetLine(index); });
+    m_store->loadAspectPairs(m_settings);
+
+    m_window = std::make_unique<TTavrelPlayer>();
+    m_window->VideoWin->SetColor(Qt::black);
+    m_graph->SetVideoWindow(m_window->VideoWin);
+    connect(m_window.get(), &TTavrelPlayer::FirstPaint, this, &TTavrelApp::FormPaint);
+    connect(m_window.get(), &TTavrelPlayer::CloseRequested, this, &TTavrelApp::Exit1Click);
+    connect(m_window->VideoWin, &TVideoWindow::FrameShown, this, [this] {
+        if (m_reportFirstFrame) {
+            m_reportFirstFrame = false;
+            emit FirstFrameShown();
+        }
+    });
+    connect(m_graph, &TFilterGraph::OnGraphComplete, this, [this](int) { OnGraphComplete(); });
+    connect(m_graph, &TFilterGraph::OnGraphErrorAbort, this,
+            [this](std::uint32_t code, const QString &) { OnGraphErrorAbort(code); });
+
+    RestoreWindowRect();
+    m_window->show();
+}
+
+void TTavrelApp::RestoreWindowRect()
+{
+    const QRect rect = m_settings.RestSize;
+    if (rect.width() >= 1 && rect.height() >= 1)
+        m_window->setGeometry(rect);
+    // A rectangle on a monitor that is gone comes back onto the first one.
+    const QScreen *first = QGuiApplication::primaryScreen();
+    if (!first)
+        return;
+    bool onSomeScreen = false;
+    for (const QScreen *screen : QGuiApplication::screens())
+        onSomeScreen = onSomeScreen || screen->geometry().contains(m_window->geometry().topLeft());
+    if (!onSomeScreen) {
+        const QRect area = first->geometry();
+        m_window->move(area.left() + m_window->width() / 2, area.top() + m_window->height() / 2);
+    }
+}
+
+bool TTavrelApp::IsMediaActive() const
+{
+    const int state = m_graph->State();
+    return m_media.MediaOpen && (state == TFilterGraph::Paused || state == TFilterGraph::Running);
+}
+
+void TTavrelApp::ShowStatusText(const QString &text, int tenths, int kind)
+{
+    if (m_window)
+        m_window->ShowStatusText(text, tenths, kind);
+}
+
+void TTavrelApp::ShowStatusTextIndex(int textIndex, int tenths, int kind)
+{
+    ShowStatusText(m_lang.GetLine(textIndex), tenths, kind);
+}
+
+void TTavrelApp::Exit1Click()
+{
+    if (m_exiting)
+        return;
+    m_exiting = true;
+    CloseMedia();
+    if (m_window && !m_window->isFullScreen())
+        m_settings.RestSize = m_window->geometry();
+    m_settings.Volume = m_volumeBar;
+    m_settings.PlayList = PlaylistToStoredText(*m_playlist);
+    m_store->saveAtExit(m_settings, m_playlist->Count());
+    m_server->close();
+    if (m_window)
+        m_window->hide();
+    QCoreApplication::quit();
+}
+
+qint32 TTavrelApp::HandleFrame(const TInstanceFrame &frame)
+{
+    // A caller in another process waits for its answer: a fault is reported
+    // here and the answer is 0, as for a command that returns nothing.
+    try {
+        if (frame.message == CommandMessage::Command)
+            return SendCommand(frame.code, frame.param);
+        if (frame.message == CommandMessage::Deferred)
+            PostCommand(frame.code, frame.param);
+    } catch (const EMediaException &error) {
+        m_errors->Report(this, error.Message());
+    } catch (const std::exception &error) {
+        m_errors->Report(this, QString::fromLocal8Bit(error.what()));
+    }
+    return 0;
+}
+
+// Hooks of subsystems that are built separately.
+void TTavrelApp::ShowFirstStartHints(int) {}
+void TTavrelApp::NotifyPlugins(int, int) {}
+void TTavrelApp::PowerOff() {}
+void TTavrelApp::ShowMainMenuIcons() {}
+void TTavrelApp::ApplyPictureAsIs() {}
+void TTavrelApp::SetZoomBar(int) {}
+void TTavrelApp::OpenDvd()
+{
+    // The DVD navigator arrives with the disc subsystem; until then every DVD
+    // is refused the way a navigator refuses a folder it cannot read.
+    ShowStatusTextIndex(109, 20, 1);
+    m_media.PendingDvdPath.clear();
+}

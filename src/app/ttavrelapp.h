@@ -1,0 +1,135 @@
+#pragma once
+
+#include "cmdline/tcommandline.h"
+#include "commands/tcommanddispatcher.h"
+#include "lang/tlang.h"
+#include "playback/tquickvolume.h"
+#include "settings/settingsrecord.h"
+#include "tmediastate.h"
+
+#include <QObject>
+#include <memory>
+
+class TErrorReporter;
+class TFilterGraph;
+class TInstanceServer;
+class TPlayListModel;
+class TSettingsStore;
+class TTavrelPlayer;
+struct PlaylistOutcome;
+struct TInstanceFrame;
+
+// The program-wide part of the player: settings, language, the graph, the
+// playlist, the main window, the command channel. It runs the two stages of
+// start-up, the commands and the exit; the window only shows and forwards.
+class TTavrelApp : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr const char *kVersionText = "0.6.1 beta 2";
+    static constexpr const char *kWebAddress = "https://tavrel.org/";
+
+    TTavrelApp(const QStringList &arguments, std::unique_ptr<TSettingsStore> store,
+               QObject *parent = nullptr);
+    ~TTavrelApp() override;
+
+    // Listens on the command channel; false when another instance already does.
+    bool Listen(const QString &endpoint);
+    // Creates and shows the main window (the first stage of start-up).
+    void FormCreate();
+
+    // Runs a command now and returns its answer; the seeks are queued instead
+    // and answer 0.
+    qint32 SendCommand(qint32 code, qint32 param);
+    void PostCommand(qint32 code, qint32 param);
+
+    TTavrelPlayer *MainWindow() const { return m_window.get(); }
+    TFilterGraph *Graph() const { return m_graph; }
+    TPlayListModel &Playlist() const { return *m_playlist; }
+    TErrorReporter &ErrorReporter() const { return *m_errors; }
+    const TSettingsRecord &Settings() const { return m_settings; }
+    TSettingsRecord &MutableSettings() { return m_settings; }
+    const TLang &Lang() const { return m_lang; }
+    const TMediaState &Media() const { return m_media; }
+
+    bool IsMediaActive() const;
+    bool IsDvdMode() const { return false; }
+    bool IsPlaylistShowing() const { return false; }
+
+    void ShowStatusText(const QString &text, int tenths, int kind);
+    void ShowStatusTextIndex(int textIndex, int tenths, int kind);
+
+    // Media operations used across the player.
+    void OpenFile(const QString &name, int audioStream = 1, int startSeconds = 0);
+    void CloseMedia();
+    void OpenDvd();
+    // The volume bar: every change sets the engine's volume and tells the user.
+    void SetVolumeBar(int position);
+    int VolumeBar() const { return m_volumeBar; }
+    void QuickVolumeClick();
+    // Stores the state and ends the program.
+    void Exit1Click();
+
+signals:
+    // The first frame of the first medium was painted (start-up measurement).
+    void FirstFrameShown();
+
+private:
+    // Start-up (ttavrelapp_startup.cpp).
+    void FormPaint();
+    void ApplyCommandLine();
+    void UpdateReminder();
+    void CountStarts();
+    void RestoreWindowRect();
+    void RestorePlaylistAtStart();
+
+    // Commands (ttavrelapp_commands.cpp, ttavrelapp_playback.cpp).
+    void BindCommands();
+    void BindPlaybackCommands();
+    void BindQueries();
+    qint32 HandleFrame(const TInstanceFrame &frame);
+    void Perform(const PlaylistOutcome &outcome);
+    qint32 RelativeSeek(qint32 code, qint32 milliseconds);
+    void AbsoluteSeek(qint32 seconds);
+    void CloseCommand();
+    void StartPlaylist();
+    void HandOffOpen();
+    void RunOpenDialog();
+
+    // Opening and closing (ttavrelapp_open.cpp).
+    bool RenderWithRetry(const QString &name);
+    void SaveResumePosition();
+    int PositionSeconds() const;
+    int DurationSeconds() const;
+
+    // Events of the graph.
+    void OnGraphComplete();
+    void OnGraphErrorAbort(quint32 code);
+
+    // Hooks of subsystems that are built separately; each is called at its
+    // documented place and does nothing until its subsystem exists.
+    void ShowFirstStartHints(int startCount);
+    void NotifyPlugins(int event, int param = 0);
+    void PowerOff();
+    void ShowMainMenuIcons();
+    void ApplyPictureAsIs();
+    void SetZoomBar(int position);
+
+    TCommandLine m_commandLine;
+    std::unique_ptr<TSettingsStore> m_store;
+    TSettingsRecord m_settings;
+    TLang m_lang;
+    TCommandDispatcher m_dispatcher;
+    std::unique_ptr<TPlayListModel> m_playlist;
+    std::unique_ptr<TErrorReporter> m_errors;
+    std::unique_ptr<TTavrelPlayer> m_window;
+    TFilterGraph *m_graph = nullptr;
+    TInstanceServer *m_server = nullptr;
+    TMediaState m_media;
+    int m_volumeBar = 10000;
+    TQuickVolume m_quickVolume;
+    bool m_exitAtEnd = false;
+    bool m_exiting = false;
+    bool m_reportFirstFrame = true;
+};

@@ -1,0 +1,166 @@
+// The command table: every code the player answers, bound to the code that
+// owns its rule.
+#include "commands/commandcodes.h"
+#include "media/filtergraph.h"
+#include "playback/mediatexts.h"
+#include "playlist/playlistcommands.h"
+#include "playlist/playlistoutcome.h"
+#include "playlist/tplaylistmodel.h"
+#include "settings/settingsstore.h"
+#include "taboutbox.h"
+#include "ttavrelapp.h"
+#include "ttavrelplayer.h"
+
+#include <QFileDialog>
+#include <QMetaObject>
+
+qint32 TTavrelApp::SendCommand(qint32 code, qint32 param)
+{
+    // Seeks never run inside the sender's own call: they are queued and run
+    // when they come off the event queue.
+    if (CommandCodes::isDeferred(code)) {
+        PostCommand(code, param);
+        return 0;
+    }
+    return m_dispatcher.Dispatch(code, param);
+}
+
+void TTavrelApp::PostCommand(qint32 code, qint32 param)
+{
+    QMetaObject::invokeMethod(
+        this, [this, code, param] { m_dispatcher.Dispatch(code, param); }, Qt::QueuedConnection);
+}
+
+void TTavrelApp::Perform(const PlaylistOutcome &outcome)
+{
+    if (outcome.statusTextIndex >= 0)
+        ShowStatusTextIndex(outcome.statusTextIndex, outcome.statusTenths, 1);
+    else if (!outcome.statusText.isEmpty())
+        ShowStatusText(outcome.statusText, outcome.statusTenths, 1);
+    switch (outcome.action) {
+    case PlaylistOutcome::Action::None:
+        break;
+    case PlaylistOutcome::Action::OpenFile:
+        OpenFile(outcome.fileName);
+        break;
+    case PlaylistOutcome::Action::OpenDvd:
+        m_media.PendingDvdPath = outcome.fileName;
+        OpenDvd();
+        break;
+    case PlaylistOutcome::Action::RunOpenDialog:
+        SendCommand(Cmd::OpenDialog, 0);
+        break;
+    }
+}
+
+void TTavrelApp::BindCommands()
+{
+    BindPlaybackCommands();
+    BindQueries();
+    m_dispatcher.Bind(Cmd::Exit, [this](qint32) {
+        if (m_settings.SavePos_Enabled && IsMediaActive() && !IsDvdMode())
+            SaveResumePosition();
+        Exit1Click();
+        return 0;
+    });
+    m_dispatcher.Bind(Cmd::About, [this](qint32) {
+        TAboutBox::Show(m_lang, QString::fromLatin1(kVersionText), QString::fromLatin1(kWebAddress),
+                        m_window.get());
+        return 0;
+    });
+    m_dispatcher.Bind(Cmd::OpenDialog, [this](qint32) {
+        RunOpenDialog();
+        return 0;
+    });
+    m_dispatcher.Bind(Cmd::OpenHandedFile, [this](qint32) {
+        HandOffOpen();
+        return 0;
+    });
+    m_dispatcher.Bind(Cmd::PublishCurrent, [this](qint32) {
+        m_store->setValue(&TSettingsRecord::ThisFile_Path, m_media.Info.CurrentName);
+        m_store->setValue(&TSettingsRecord::ThisFile_Caption, m_media.Info.CurrentTitle);
+        return 0;
+    });
+    m_dispatcher.Bind(Cmd::Navigate, [this](qint32 param) {
+        // The DVD menu part comes first; both parts run when both apply.
+        Perform(ListNavigationCommand(*m_playlist, param, IsPlaylistShowing(), IsMediaActive()));
+        return 0;
+    });
+    m_dispatcher.Bind(Cmd::ShowTitle, [this](qint32 param) {
+        ShowStatusText(m_media.Info.CurrentTitle, param & 255, 2);
+        return 0;
+    });
+    m_dispatcher.Bind(Cmd::Activate, [this](qint32) {
+        if (!m_window)
+            return 0;
+        if (m_window->isMinimized())
+            m_window->showNormal();
+        m_window->raise();
+        m_window->activateWindow();
+        return 0;
+    });
+    m_dispatcher.Bind(Cmd::Focus, [this](qint32) {
+        if (m_window)
+            m_window->setFocus();
+        return 0;
+    });
+    m_dispatcher.Bind(Cmd::ToggleTopMost, [this](qint32) {
+        m_settings.TOPMOST = !m_settings.TOPMOST;
+        m_window->setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.TOPMOST);
+        m_window->show();
+        return 0;
+    });
+    m_dispatcher.Bind(Cmd::ToggleFullScreen, [this](qint32) {
+        return SendCommand(Cmd::SetFullScreen, m_window->isFullScreen() ? 0 : 1);
+    });
+    m_dispatcher.Bind(Cmd::SetFullScreen, [this](qint32 param) {
+        if (param == 1 && !m_window->isFullScreen())
+            m_window->showFullScreen();
+        else if (param == 0 && m_window->isFullScreen())
+            m_window->showNormal();
+        return 0;
+    });
+}
+
+void TTavrelApp::BindQueries()
+{
+    m_dispatcher.Bind(Cmd::QueryState, [this](qint32) {
+        switch (m_graph->State()) {
+        case TFilterGraph::Paused:
+            return 1;
+        case TFilterGraph::Running:
+            return 2;
+        default:
+            return 0;
+        }
+    });
+    m_dispatcher.Bind(Cmd::QueryPosition,
+                      [this](qint32) { return IsMediaActive() ? PositionSeconds() : -1; });
+    m_dispatcher.Bind(Cmd::QueryDuration,
+                      [this](qint32) { return IsMediaActive() ? DurationSeconds() : 0; });
+    m_dispatcher.Bind(Cmd::QueryAudioStreams,
+                      [this](qint32) { return m_media.MediaOpen ? m_media.Info.AudioStreams : 0; });
+    m_dispatcher.Bind(Cmd::QueryFullScreen,
+                      [this](qint32) { return m_window && m_window->isFullScreen() ? 1 : 0; });
+    m_dispatcher.Bind(Cmd::QueryPlaylistVisible,
+                      [this](qint32) { return IsPlaylistShowing() ? 1 : 0; });
+    m_dispatcher.Bind(Cmd::QueryDvdMode, [this](qint32) { return IsDvdMode() ? 1 : 0; });
+    m_dispatcher.Bind(Cmd::QueryDrive, [this](qint32) {
+        const QString name = m_media.MediaOpen ? m_media.Info.CurrentName : QString();
+        const QChar letter = name.isEmpty() ? QChar() : name.at(0).toUpper();
+        const int place = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").indexOf(letter);
+        return letter.isNull() ? 0 : place + 1;
+    });
+}
+
+void TTavrelApp::RunOpenDialog()
+{
+    const QString filter
+        = MediaTexts::OpenDialogFilter(m_lang.GetLine(44), m_lang.GetLine(46), m_lang.GetLine(45));
+    const QStringList chosen
+        = QFileDialog::getOpenFileNames(m_window.get(), QString(), QString(),
+                                        MediaTexts::ToQtFilters(filter).join(QStringLiteral(";;")));
+    if (chosen.isEmpty())
+        return;
+    Perform(OpenFilesCommand(*m_playlist, chosen));
+}
