@@ -1,6 +1,6 @@
 #include "pictureadjust.h"
 
-#include "tcolor.h"
+#include "roundnearest.h"
 
 #include <algorithm>
 

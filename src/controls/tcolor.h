@@ -2,8 +2,6 @@
 
 #include <QColor>
 #include <QtGlobal>
-#include <cmath>
-
 // Colours are kept as forms and themes store them: 0x00BBGGRR.
 using TColor = quint32;
 
@@ -22,9 +20,3 @@ QColor toQColor(TColor color);
 TColor fromQColor(const QColor &color);
 // The same colour as a pixel value of a 32-bit QImage.
 QRgb toRgb(TColor color);
-
-// Nearest integer, ties to even, as the original arithmetic rounds.
-inline int roundNearest(double value)
-{
-    return static_cast<int>(std::nearbyint(value));
-}

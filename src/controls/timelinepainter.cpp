@@ -1,5 +1,6 @@
 #include "timelinepainter.h"
 
+#include "roundnearest.h"
 #include "smoothing.h"
 
 #include <QPainter>

@@ -7,6 +7,8 @@
 #include <QSize>
 #include <QString>
 
+class QPainter;
+
 // Everything that decides how a label looks.
 struct TVLabelLook
 {
@@ -21,7 +23,7 @@ struct TVLabelLook
 };
 
 // Draws text with its top-left cell corner at the given point, as the skin positions captions.
-void drawTextAt(class QPainter &painter, QPoint topLeft, const QString &text);
+void drawTextAt(QPainter &painter, QPoint topLeft, const QString &text);
 
 // The label: the caption with a one-pixel halo in the share colour, optionally smoothed and
 // optionally dimmed by a checkerboard of the background colour.
