@@ -1,0 +1,97 @@
+"""The players under test, one row each: how to start them for each case,
+how to ask them to quit, and where their dropped-frame figure comes from.
+
+Window: 1280x720 for every player that can be told a size. gst-play-1.0 has
+no size option; its ximagesink window takes the clip's own size.
+Sound: every player renders audio to a null sink that keeps real-time sync.
+"""
+import os
+import signal
+import subprocess
+from dataclasses import dataclass
+from typing import Callable
+
+import drops
+from sandbox import NOBODY
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+WINDOW = (1280, 720)
+
+# GStreamer players log their bus traffic (a few lines per second) so that the
+# QoS messages, which carry the dropped-frame totals, can be read afterwards.
+GST_QOS_LOG = {"GST_DEBUG": "GST_BUS:5", "GST_DEBUG_NO_COLOR": "1"}
+
+
+@dataclass
+class Player:
+    name: str
+    playback: Callable[[str], list]      # clip -> argv, plays to the end and exits
+    startup: Callable[[str], list]       # one-frame clip -> argv
+    drops: Callable[[str], int | None]   # stdout + logs -> frames dropped (None: not reported)
+    env: dict
+    uid: int | None = None               # run as this user (VLC refuses root)
+    gst_log: bool = False
+    note: str = ""
+    quit: Callable[[int, dict], None] = None  # (pid, env): ask the player to stop
+
+    def __post_init__(self):
+        if self.quit is None:
+            self.quit = lambda pid, env: terminate(pid)
+
+
+def tavrel_player(binary):
+    def quit_command(pid, env):
+        # The player's own exit command, through the same private runtime folder.
+        subprocess.run([binary, "--command", "exit"], env=env, timeout=5,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        terminate(pid)
+
+    return Player(
+        name="tavrel",
+        playback=lambda clip: [binary, clip, "-EEND"],
+        startup=lambda clip: [binary, clip, "-EEND", "--report-first-frame"],
+        drops=drops.from_gst_bus_log,
+        env=dict(GST_QOS_LOG, QT_QPA_PLATFORM="xcb"),
+        gst_log=True,
+        note="window size from the stored RestSize setting; audio to the default "
+             "sink (a fake sink with clock sync on a machine without sound)",
+        quit=quit_command)
+
+
+def reference_players():
+    mpv_common = ["mpv", "--no-config", "--vo=x11", "--ao=null",
+                  f"--geometry={WINDOW[0]}x{WINDOW[1]}", "--really-quiet",
+                  f"--script={os.path.join(HERE, 'drop-report.lua')}"]
+    vlc_common = ["setpriv", f"--reuid={NOBODY}", f"--regid={NOBODY}", "--clear-groups",
+                  "cvlc", "-v", "--play-and-exit", "--avcodec-hw=none", "--vout=xcb_x11",
+                  "--aout=adummy", f"--width={WINDOW[0]}", f"--height={WINDOW[1]}",
+                  "--no-video-title-show"]
+    gst_common = ["gst-play-1.0", "-q", "--videosink=ximagesink",
+                  "--audiosink=fakesink sync=true"]
+    return [
+        Player(name="vlc", playback=lambda clip: vlc_common + [clip],
+               startup=lambda clip: vlc_common + [clip],
+               drops=drops.from_vlc_log, env={}, uid=NOBODY,
+               note="cvlc, xcb_x11 output, software decoding, dummy audio, run as nobody"),
+        Player(name="gst-play", playback=lambda clip: gst_common + [clip],
+               startup=lambda clip: gst_common + [clip],
+               drops=drops.from_gst_bus_log, env=dict(GST_QOS_LOG), gst_log=True,
+               note="playbin -> ximagesink; no window size option (window = clip size)"),
+        Player(name="mpv", playback=lambda clip: mpv_common + [clip],
+               # A one-frame file is shown as a still image for 1 s unless told otherwise.
+               startup=lambda clip: mpv_common + ["--image-display-duration=0", clip],
+               drops=drops.from_mpv_script, env={},
+               note="--vo=x11 --ao=null, no user config"),
+    ]
+
+
+def terminate(pid):
+    try:
+        os.kill(pid, signal.SIGTERM)
+    except ProcessLookupError:
+        pass
+
+
+def decode_only_argv(clip):
+    return ["gst-launch-1.0", "-q", "filesrc", f"location={clip}", "!", "decodebin", "!",
+            "fakesink", "sync=false"]

@@ -1,0 +1,86 @@
+"""Checks of the benchmark's own parsing and encoding:
+    python3 -B -m unittest discover -s bench/harness"""
+import struct
+import unittest
+
+import drops
+import sandbox
+import stats
+
+
+def unescape_qsettings(text):
+    """What QSettings reads back from the value text: `\\xHH` escapes, others literal."""
+    assert text.startswith("@ByteArray(") and text.endswith(")")
+    body, out, i = text[len("@ByteArray("):-1], bytearray(), 0
+    while i < len(body):
+        if body.startswith("\\x", i):
+            j = i + 2
+            while j < len(body) and body[j] in "0123456789abcdefABCDEF":
+                j += 1
+            out.append(int(body[i + 2:j], 16))
+            i = j
+        else:
+            out.append(ord(body[i]))
+            i += 1
+    return bytes(out)
+
+
+class RestSizeEncoding(unittest.TestCase):
+    def test_rectangles_round_trip(self):
+        for rect in [(0, 0, 1280, 720), (-5, 300, 0x1234AB, 10), (0x7FFFFFFF, -1, 0, 1),
+                     (10, 11, 12, 13)]:
+            with self.subTest(rect=rect):
+                value = sandbox.rest_size_value(*rect)
+                self.assertEqual(struct.unpack("<4i", unescape_qsettings(value)), rect)
+
+    def test_digits_after_an_escape_cannot_merge_into_it(self):
+        # 0x01 followed by 0x02: "\x1\x2", never "\x12".
+        self.assertEqual(sandbox.qsettings_bytearray(b"\x01\x02"), "@ByteArray(\\x1\\x2)")
+
+
+class DroppedFrames(unittest.TestCase):
+    QOS = ("0:00:01.0 DEBUG GST_BUS gstbus.c:338:gst_bus_post:<bus1> [msg 0x1] posting on bus "
+           "qos message: 0x1, element '{element}', GstMessageQOS, live=(boolean)false, "
+           "format=(GstFormat)buffers, processed=(guint64)300, dropped=(guint64){dropped};\n")
+
+    def test_gst_totals_take_each_elements_last_figure_and_add_elements(self):
+        log = "".join(self.QOS.format(element=e, dropped=d) for e, d in
+                      [("avdec_h264-0", 3), ("avdec_h264-0", 7), ("appsink0", 2),
+                       ("appsink0", 5)])
+        # The dispatch lines repeat the message; they must not count twice.
+        log += log.replace("posting on bus", "calling dispatch with")
+        self.assertEqual(drops.from_gst_bus_log(log), 12)
+
+    def test_gst_log_without_qos_means_none_dropped(self):
+        self.assertEqual(drops.from_gst_bus_log("state-changed message ...\n"), 0)
+
+    def test_mpv_report(self):
+        for text, expected in [("bench-dropped 4 3\n", 7), ("x\nbench-dropped 0 -1\n", 0),
+                               ("bench-dropped -1 -1\n", None), ("", None)]:
+            with self.subTest(text=text):
+                self.assertEqual(drops.from_mpv_script(text), expected)
+
+    def test_vlc_counts_each_late_picture(self):
+        log = ("[01] main vout display warning: picture is too late to be displayed (missing 5 ms)\n"
+               "[02] main video output warning: picture is too late to be displayed\n"
+               "[03] avcodec decoder warning: More than 11 late video frames, dropping frame\n"
+               "[04] main vout display warning: VoutDisplayEvent 'pictures invalid'\n")
+        self.assertEqual(drops.from_vlc_log(log), 3)
+
+
+class Ratios(unittest.TestCase):
+    def test_ratios_pair_rounds_and_skip_missing_figures(self):
+        self.assertEqual(stats.per_round_ratios([2.0, None, 3.0, 4.0], [1.0, 1.0, 0.0, 2.0]),
+                         [2.0, None, None, 2.0])
+
+    def test_median_ignores_failed_runs(self):
+        self.assertEqual(stats.median([None, 3.0, 1.0, 2.0]), 2.0)
+        self.assertIsNone(stats.median([None]))
+
+    def test_best_reference_is_the_lowest_known_median(self):
+        self.assertEqual(stats.best_reference({"vlc": 3.0, "mpv": None, "gst": 2.5}), ("gst", 2.5))
+        self.assertEqual(stats.best_reference({"vlc": None}), (None, None))
+
+
+if __name__ == "__main__":
+    unittest.main()
