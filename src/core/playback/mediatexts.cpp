@@ -2,6 +2,8 @@
 
 #include "playlist/playlistfile.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -37,7 +39,11 @@ QStringList ToQtFilters(const QString &filter)
     // A trailing name without masks has nothing to filter by and is dropped.
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString name = parts.at(i).trimmed();
-        const QString masks = parts.at(i + 1).split(u';', Qt::SkipEmptyParts).join(u' ');
+        QStringList maskList = parts.at(i + 1).split(u';', Qt::SkipEmptyParts);
+        // "*.*" means every file where the masks come from; here it would hide the files
+        // without an extension.
+        std::replace(maskList.begin(), maskList.end(), u"*.*"_s, u"*"_s);
+        const QString masks = maskList.join(u' ');
         if (masks.isEmpty())
             continue;
         const QString suffix = u'(' + masks + u')';

@@ -18,7 +18,7 @@ QString OpenDialogFilter(const QString &videoFiles, const QString &dvdFolder,
                          const QString &allFiles);
 
 // A "name|masks|..." filter as Qt file-dialog filters ("name (mask mask)"); a name that
-// already ends with its masks in parentheses is kept as it is.
+// already ends with its masks in parentheses is kept as it is, and "*.*" becomes "*".
 QStringList ToQtFilters(const QString &filter);
 
 } // namespace MediaTexts

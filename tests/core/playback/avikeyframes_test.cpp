@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -101,6 +102,27 @@ INSTANTIATE_TEST_SUITE_P(
         IndexCase{"ShorterThanRiffHeader", QByteArray("RIFF\x10"), {}},
         IndexCase{"NothingAtAll", QByteArray(), {}}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// Damaged copies of a film: whatever the damage, the table stays strictly ascending and no
+// longer than the entries the file could hold.
+TEST(AviIndexDamage, RandomBytesNeverBreakTheTable)
+{
+    const QByteArray good = film(RiffBuilder::index(300, 25));
+    std::mt19937 random(20261208);
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray damaged = good;
+        const int hits = 1 + static_cast<int>(random() % 8);
+        for (int hit = 0; hit < hits; ++hit)
+            damaged[random() % damaged.size()] = static_cast<char>(random());
+        if (random() % 4 == 0)
+            damaged.truncate(random() % damaged.size());
+        const Table table = readBytes(damaged);
+        ASSERT_LE(table.size(), static_cast<size_t>(damaged.size() / 16)) << round;
+        ASSERT_TRUE(std::adjacent_find(table.begin(), table.end(), std::greater_equal<quint32>())
+                    == table.end())
+            << round;
+    }
+}
 
 class AviFileTest : public ::testing::Test
 {

@@ -31,7 +31,7 @@ TEST(OpenDialogFilter, ClassicFormAndQtForm)
         QStringLiteral(" *.SMIL *.MLS *.BSL *.LAP *.M3U *.LST *.PLS *.ASX *.M3U8)")));
     EXPECT_FALSE(qt[0].contains(u';'));
     EXPECT_EQ(qt[1], QStringLiteral("DVD каталог (VIDEO_TS.IFO)"));
-    EXPECT_EQ(qt[2], QStringLiteral("Все файлы (*.*)"));
+    EXPECT_EQ(qt[2], QStringLiteral("Все файлы (*)"));
 }
 
 TEST(OpenDialogFilter, MalformedFiltersGiveWhatTheyCan)
