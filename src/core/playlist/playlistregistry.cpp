@@ -82,7 +82,9 @@ bool KeepStoredPlaylistAtExit(int currentCount, QStringView storedText, bool exi
 
 bool StorePlaylistAtExit(const TPlayListModel &model, QSettings &settings, bool exitNoSaveOne)
 {
-    if (exitNoSaveOne && KeepStoredPlaylistAtExit(model.Count(), storedText(settings), true))
+    // The stored value can be large: it is read only when the rule can apply.
+    if (exitNoSaveOne && model.Count() == 1
+        && KeepStoredPlaylistAtExit(model.Count(), storedText(settings), exitNoSaveOne))
         return false;
     StoreToRegistry(model, settings);
     return true;

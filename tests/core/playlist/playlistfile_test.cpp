@@ -200,15 +200,4 @@ TEST(PlaylistFile, UnwritableTargetReportsAndKeepsTheOldFile)
               PlaylistFileStatus::WriteError);
 }
 
-TEST(PlaylistFile, FolderNamedLikeAPlaylistIsNotRead)
-{
-    PlaylistFolder folder;
-    QDir().mkpath(folder.path(u"dir.m3u"_s));
-    TPlayListModel model(folder.appFolder());
-    model.AddEntry(u"/m/kept.avi"_s);
-    EXPECT_EQ(LoadPlaylistFile(model, true, folder.path(u"dir.m3u"_s)),
-              PlaylistFileStatus::NotFound);
-    EXPECT_EQ(model.Count(), 1);
-}
-
 } // namespace

@@ -47,13 +47,6 @@ TEST_F(StoredPlaylistTest, EmptyLinesProduceNoEntries)
     EXPECT_EQ(fileNames(model), (QStringList{u"/m/a.avi"_s, u"/m/b.avi"_s}));
 }
 
-TEST_F(StoredPlaylistTest, RelativeStoredLineGoesToTheProgramFolder)
-{
-    store(u"film.avi\r\n"_s);
-    RestoreFromRegistry(model, settings());
-    EXPECT_EQ(fileNames(model), QStringList{folder.appFolder() + u"film.avi"_s});
-}
-
 struct ExitCase
 {
     const char *name;
@@ -105,11 +98,6 @@ TEST_F(StoredPlaylistTest, StartupReadsTheStoredListOnlyWithoutArguments)
     EXPECT_TRUE(RestorePlaylistAtStartup(model, settings(), false));
     EXPECT_EQ(model.Count(), 2);
     EXPECT_EQ(model.CurrentIndex(), -1);
-}
-
-TEST_F(StoredPlaylistTest, StartupWithNothingStored)
-{
-    EXPECT_FALSE(RestorePlaylistAtStartup(model, settings(), false));
 }
 
 } // namespace
