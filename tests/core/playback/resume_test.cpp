@@ -40,7 +40,6 @@ INSTANTIATE_TEST_SUITE_P(
         ThresholdCase{"AllAtTheirLimits", playing(600, 1800), kDefaults, true},
         ThresholdCase{"FilmOneSecondShort", playing(600, 1799), kDefaults, false},
         ThresholdCase{"StartOneSecondShort", playing(599, 1800), kDefaults, false},
-        ThresholdCase{"StartLastSecondOfMinute", playing(659, 1800), kDefaults, true},
         ThresholdCase{"EndExactlyTwoMinutes", playing(1680, 1800), kDefaults, true},
         ThresholdCase{"EndOneSecondShort", playing(1681, 1800), kDefaults, false},
         ThresholdCase{"PositionZeroNeverKept", playing(0, 1800), TResumeThresholds{0, 0, 0}, false},

@@ -48,8 +48,6 @@ INSTANTIATE_TEST_SUITE_P(
         RelativeCase{"BackDownToKeyFrame", 600, 25, 10000, kBack, everyTwoHundredFifty(4), 250},
         RelativeCase{"ForwardPastLastKeyFrame", 700, 25, 10000, kForward, everyTwoHundredFifty(4),
                      950},
-        RelativeCase{"ForwardOntoKeyFrame", 250, 25, 10000, kForward, everyTwoHundredFifty(4), 500},
-        RelativeCase{"BackOntoKeyFrame", 750, 25, 10000, kBack, everyTwoHundredFifty(4), 500},
         RelativeCase{"NoTableNoSnapping", 100, 25, 10000, kForward, {}, 350},
         RelativeCase{"StepRoundsDown", 100, 25, 999, kForward, {}, 124},
         RelativeCase{"BackBeforeFirstKeyFrame", 400, 25, 2000, kBack, Table{360, 600}, 350},
