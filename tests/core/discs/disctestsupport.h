@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QByteArray>
+#include "discs/idriveprovider.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QString>
+#include <QMap>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -12,8 +13,6 @@
 class TestDisc
 {
 public:
-    static constexpr qint64 kLargeVideo = 300000;
-
     QString root() const { return m_dir.path(); }
     QString path(const QString &relative) const { return m_dir.filePath(relative); }
 
@@ -26,21 +25,40 @@ public:
         out.write(contents);
         return file;
     }
-
-    // A file of the given size; sparse, so large videos cost no disc space.
-    QString sized(const QString &relative, qint64 size = kLargeVideo) const
-    {
-        const QString file = write(relative, {});
-        QFile out(file);
-        EXPECT_TRUE(out.resize(size));
-        return file;
-    }
-
     QString text(const QString &relative, const QString &contents) const
     {
         return write(relative, contents.toUtf8());
     }
+    // Sparse, so large videos cost no disc space.
+    QString sized(const QString &relative, qint64 size = 300000) const
+    {
+        const QString file = write(relative, {});
+        EXPECT_TRUE(QFile(file).resize(size));
+        return file;
+    }
 
 private:
     QTemporaryDir m_dir;
+};
+
+// Drives that are plain folders, each with a label.
+class FolderDrives : public IDriveProvider
+{
+public:
+    void add(char letter, const QString &folder, const QString &label = {})
+    {
+        m_drives.insert(QLatin1Char(letter), {folder, label});
+    }
+    QString OpticalDriveLetters() const override
+    {
+        QString letters;
+        for (auto it = m_drives.cbegin(); it != m_drives.cend(); ++it)
+            letters.append(it.key());
+        return letters;
+    }
+    QString RootFolder(QChar letter) const override { return m_drives.value(letter).first; }
+    QString VolumeLabel(QChar letter) const override { return m_drives.value(letter).second; }
+
+private:
+    QMap<QChar, std::pair<QString, QString>> m_drives;
 };

@@ -1,4 +1,3 @@
-#include "discs/folderdriveprovider.h"
 #include "discs/playdisc.h"
 #include "discs/tdiscdrives.h"
 #include "disctestsupport.h"
@@ -6,17 +5,15 @@
 
 namespace {
 
-const QByteArray kVideoManager = QByteArray("DVDVIDEO-VMG") + QByteArray(2036, '\0');
-
 class PlayDiscTest : public ::testing::Test
 {
 protected:
-    TDiscPlay play(TDiscSource source, const QString &selectDrive = {}, QChar chosen = {})
+    TDiscPlay play(TDiscSource source = TDiscSource::AllDrives, const QString &selectDrive = {},
+                   QChar chosen = {}, const TScanYield &yield = {})
     {
-        return PlayDisc(drives, TDiscPlayRequest{source, selectDrive, chosen});
+        return PlayDisc(drives, TDiscPlayRequest{source, selectDrive, chosen}, yield);
     }
-
-    QStringList names(const QStringList &paths) const
+    static QStringList names(const QStringList &paths)
     {
         QStringList result;
         for (const QString &path : paths)
@@ -26,7 +23,7 @@ protected:
 
     TestDisc first;
     TestDisc second;
-    TFolderDriveProvider provider;
+    FolderDrives provider;
     TDiscDrives drives{provider};
     TPlayListModel playlist{QStringLiteral("/app/")};
 };
@@ -34,31 +31,28 @@ protected:
 TEST_F(PlayDiscTest, DvdInTheSecondDriveWinsOverFilesInTheFirst)
 {
     first.sized(QStringLiteral("film.avi"));
-    second.write(QStringLiteral("video_ts/VIDEO_TS.ifo"), kVideoManager);
+    second.write(QStringLiteral("video_ts/VIDEO_TS.ifo"), QByteArray("DVDVIDEO-VMG\0\0", 14));
     second.sized(QStringLiteral("video_ts/VTS_01_1.VOB"));
-    provider.AddDrive(QLatin1Char('E'), second.root());
-    provider.AddDrive(QLatin1Char('D'), first.root());
+    provider.add('D', first.root());
+    provider.add('E', second.root());
 
-    const TDiscPlay result = play(TDiscSource::AllDrives);
+    const TDiscPlay result = play();
     ASSERT_EQ(result.What, TDiscPlay::Action::OpenDvd);
     EXPECT_EQ(result.Drive, QLatin1Char('E'));
     EXPECT_EQ(result.DvdPath, second.path(QStringLiteral("video_ts/VIDEO_TS.ifo")));
-    EXPECT_TRUE(result.StatusText.isEmpty());
     EXPECT_TRUE(ApplyDiscPlay(result, playlist).isEmpty());
+    EXPECT_EQ(playlist.Count(), 0);
 }
 
-TEST_F(PlayDiscTest, EntryFileWithoutTheVideoManagerSignatureIsNoDvd)
+TEST_F(PlayDiscTest, GarbledOrEmptyVideoTsIsPlayedAsFiles)
 {
-    first.write(QStringLiteral("VIDEO_TS/VIDEO_TS.IFO"), QByteArray("DVDVIDEO-VTS", 12));
+    first.write(QStringLiteral("VIDEO_TS/VIDEO_TS.IFO"), QByteArray("DVDVIDEO-VTS"));
     first.sized(QStringLiteral("VIDEO_TS/VTS_01_1.VOB"));
     second.write(QStringLiteral("VIDEO_TS/VIDEO_TS.IFO"), QByteArray("DVDVID"));
     QDir().mkpath(second.path(QStringLiteral("empty/VIDEO_TS")));
-    provider.AddDrive(QLatin1Char('D'), first.root());
-    provider.AddDrive(QLatin1Char('E'), second.root());
-
-    const TDiscPlay result = play(TDiscSource::AllDrives);
-    ASSERT_EQ(result.What, TDiscPlay::Action::OpenFiles);
-    EXPECT_EQ(names(result.Files), QStringList{QStringLiteral("VTS_01_1.VOB")});
+    provider.add('D', first.root());
+    provider.add('E', second.root());
+    EXPECT_EQ(names(play().Files), QStringList{QStringLiteral("VTS_01_1.VOB")});
 }
 
 TEST_F(PlayDiscTest, ReadmeTitleNamesTheOnlyFilm)
@@ -66,114 +60,84 @@ TEST_F(PlayDiscTest, ReadmeTitleNamesTheOnlyFilm)
     first.sized(QStringLiteral("movie.avi"));
     first.text(QStringLiteral("README.TXT"),
                QStringLiteral("НАЗВАНИЕ\r\n\r\nАвтор\r\n Брат_2 \r\n"));
-    provider.AddDrive(QLatin1Char('D'), first.root());
+    provider.add('D', first.root());
 
-    const TDiscPlay result = play(TDiscSource::AllDrives);
-    ASSERT_EQ(result.What, TDiscPlay::Action::OpenFiles);
+    const TDiscPlay result = play();
     EXPECT_EQ(result.Title, QStringLiteral("Брат 2"));
     EXPECT_EQ(ApplyDiscPlay(result, playlist), first.path(QStringLiteral("movie.avi")));
     ASSERT_EQ(playlist.Count(), 1);
-    EXPECT_EQ(playlist.TitleAt(0), QStringLiteral("Брат 2"));
-    EXPECT_EQ(playlist.CurrentIndex(), 0);
+    EXPECT_EQ(playlist.CurrentTitle(), QStringLiteral("Брат 2"));
 }
 
 TEST_F(PlayDiscTest, FilesUnderThreeHundredThousandBytesAreNotOffered)
 {
     first.sized(QStringLiteral("small.avi"), 299999);
     first.sized(QStringLiteral("CDI/cdi_bum.dat"), 10'000'000);
-    provider.AddDrive(QLatin1Char('D'), first.root());
-    const TDiscPlay result = play(TDiscSource::AllDrives);
+    provider.add('D', first.root());
+    const TDiscPlay result = play();
     EXPECT_FALSE(result.Started());
     EXPECT_EQ(result.StatusText, QStringLiteral("Not found CD/DVD video"));
     EXPECT_EQ(result.StatusTenths, 20);
 
     first.sized(QStringLiteral("small.avi"), 300000);
-    EXPECT_EQ(names(play(TDiscSource::AllDrives).Files), QStringList{QStringLiteral("small.avi")});
+    EXPECT_EQ(names(play().Files), QStringList{QStringLiteral("small.avi")});
 }
 
 TEST_F(PlayDiscTest, SeveralFilesMakeADescendingPlaylist)
 {
     first.sized(QStringLiteral("A.avi"));
     first.sized(QStringLiteral("b.avi"));
-    provider.AddDrive(QLatin1Char('D'), first.root(), QStringLiteral("LABEL"));
+    first.sized(QStringLiteral("C/c.mkv"));
+    provider.add('D', first.root(), QStringLiteral("LABEL"));
 
-    const TDiscPlay result = play(TDiscSource::AllDrives);
-    EXPECT_EQ(names(result.Files), (QStringList{QStringLiteral("b.avi"), QStringLiteral("A.avi")}));
+    const TDiscPlay result = play();
+    EXPECT_EQ(names(result.Files), (QStringList{QStringLiteral("c.mkv"), QStringLiteral("b.avi"),
+                                                QStringLiteral("A.avi")}));
     EXPECT_TRUE(result.Title.isEmpty());
-    EXPECT_EQ(ApplyDiscPlay(result, playlist), first.path(QStringLiteral("b.avi")));
-    ASSERT_EQ(playlist.Count(), 2);
-    EXPECT_EQ(playlist.TitleAt(0), QStringLiteral("b"));
-    EXPECT_EQ(playlist.TitleAt(1), QStringLiteral("A"));
-}
-
-TEST_F(PlayDiscTest, SortIgnoresCaseAcrossFoldersAndMasks)
-{
-    first.sized(QStringLiteral("Z/c.mkv"));
-    first.sized(QStringLiteral("a.avi"));
-    first.sized(QStringLiteral("B.mpg"));
-    provider.AddDrive(QLatin1Char('D'), first.root());
-    EXPECT_EQ(
-        names(play(TDiscSource::AllDrives).Files),
-        (QStringList{QStringLiteral("c.mkv"), QStringLiteral("B.mpg"), QStringLiteral("a.avi")}));
+    EXPECT_EQ(ApplyDiscPlay(result, playlist), first.path(QStringLiteral("C/c.mkv")));
+    ASSERT_EQ(playlist.Count(), 3);
+    EXPECT_EQ(playlist.TitleAt(1), QStringLiteral("b"));
 }
 
 TEST_F(PlayDiscTest, LoneVideoFileIsTitledByTheVolumeLabel)
 {
     first.sized(QStringLiteral("VIDEO.AVI"));
-    provider.AddDrive(QLatin1Char('D'), first.root(), QStringLiteral("SUMMER_2004_TRIP"));
-    const TDiscPlay result = play(TDiscSource::AllDrives);
-    EXPECT_EQ(result.Title, QStringLiteral("SUMMER 2004 TRIP"));
-    ApplyDiscPlay(result, playlist);
+    provider.add('D', first.root(), QStringLiteral("SUMMER_2004_TRIP"));
+    ApplyDiscPlay(play(), playlist);
     EXPECT_EQ(playlist.CurrentTitle(), QStringLiteral("SUMMER 2004 TRIP"));
 }
 
 TEST_F(PlayDiscTest, SourcesChooseTheDrivesTried)
 {
+    second.sized(QStringLiteral("second.avi"));
     first.sized(QStringLiteral("first.avi"));
-    second.sized(QStringLiteral("second.avi"));
-    provider.AddDrive(QLatin1Char('D'), first.root());
-    provider.AddDrive(QLatin1Char('E'), second.root());
+    provider.add('C', QString());
+    provider.add('D', QStringLiteral("/nonexistent/tavrel/disc"));
+    provider.add('E', second.root());
+    provider.add('F', first.root());
 
-    // Restricting to selected drives with nothing selected finds nothing.
+    EXPECT_EQ(play().Drive, QLatin1Char('E'));
+    // Restricting play to selected drives with none selected finds nothing.
     EXPECT_FALSE(play(TDiscSource::SelectedDrives, QString()).Started());
-    EXPECT_EQ(play(TDiscSource::SelectedDrives, QStringLiteral("ed")).Drive, QLatin1Char('E'));
-    EXPECT_EQ(play(TDiscSource::SelectedDrives, QStringLiteral("XD")).Drive, QLatin1Char('D'));
-    EXPECT_EQ(play(TDiscSource::ChosenDrive, {}, QLatin1Char('e')).Drive, QLatin1Char('E'));
-    EXPECT_FALSE(play(TDiscSource::ChosenDrive).Started());
+    EXPECT_EQ(play(TDiscSource::SelectedDrives, QStringLiteral("xfe")).Drive, QLatin1Char('F'));
+    EXPECT_EQ(play(TDiscSource::ChosenDrive, {}, QLatin1Char('f')).Drive, QLatin1Char('F'));
+    EXPECT_FALSE(play(TDiscSource::ChosenDrive, {}, QLatin1Char('D')).Started());
 }
 
-TEST_F(PlayDiscTest, DrivesWithoutDiscAreSkipped)
-{
-    second.sized(QStringLiteral("second.avi"));
-    provider.AddDrive(QLatin1Char('D'), QString());
-    provider.AddDrive(QLatin1Char('E'), QStringLiteral("/nonexistent/tavrel/disc"));
-    provider.AddDrive(QLatin1Char('F'), second.root());
-    EXPECT_EQ(play(TDiscSource::AllDrives).Drive, QLatin1Char('F'));
-}
-
-TEST_F(PlayDiscTest, YieldStopsTheScanWithoutAStatusText)
-{
-    first.sized(QStringLiteral("film.avi"));
-    provider.AddDrive(QLatin1Char('D'), first.root());
-    const TDiscPlay result
-        = PlayDisc(drives, TDiscPlayRequest{TDiscSource::AllDrives, {}, {}}, [] { return false; });
-    EXPECT_FALSE(result.Started());
-    EXPECT_TRUE(result.Aborted);
-    EXPECT_TRUE(result.StatusText.isEmpty());
-}
-
-TEST_F(PlayDiscTest, FilesVanishingDuringTheScanAreNotOffered)
+TEST_F(PlayDiscTest, ScanStoppedOrOvertakenByEvents)
 {
     first.sized(QStringLiteral("a/one.avi"));
     first.sized(QStringLiteral("b/two.avi"));
-    provider.AddDrive(QLatin1Char('D'), first.root());
-    bool removed = false;
-    const TDiscPlay result
-        = PlayDisc(drives, TDiscPlayRequest{TDiscSource::AllDrives, {}, {}}, [&] {
-              if (!removed)
-                  removed = QDir(first.path(QStringLiteral("a"))).removeRecursively();
-              return true;
-          });
+    provider.add('D', first.root());
+    const TDiscPlay stopped = play(TDiscSource::AllDrives, {}, {}, [] { return false; });
+    EXPECT_TRUE(stopped.Aborted);
+    EXPECT_TRUE(stopped.StatusText.isEmpty());
+
+    // Files that vanish while the scan lets events run are not offered.
+    const TDiscPlay result = play(TDiscSource::AllDrives, {}, {}, [&] {
+        QDir(first.path(QStringLiteral("a"))).removeRecursively();
+        return true;
+    });
     EXPECT_EQ(names(result.Files), QStringList{QStringLiteral("two.avi")});
 }
 

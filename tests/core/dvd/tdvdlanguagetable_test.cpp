@@ -42,56 +42,38 @@ TEST(DvdLanguageTable, UnknownIdentifiersHaveNoEntry)
     EXPECT_EQ(TDvdLanguageTable::IsoCode(0x807), QStringLiteral("de"));
 }
 
-struct MatchCase
+TEST(DvdLanguageTable, StreamLanguagesMatchEveryVariantOfTheirLanguage)
 {
-    int id;
-    const char16_t *stream;
-    bool matches;
-};
-
-class DvdLanguageMatchTest : public ::testing::TestWithParam<MatchCase>
-{
-};
-
-TEST_P(DvdLanguageMatchTest, Matches)
-{
-    const MatchCase &c = GetParam();
-    EXPECT_EQ(TDvdLanguageTable::Matches(c.id, QStringView(c.stream)), c.matches)
-        << std::hex << c.id << " " << QString::fromUtf16(c.stream).toStdString();
+    struct Case
+    {
+        int id;
+        const char16_t *stream;
+        bool matches;
+    };
+    const Case cases[] = {
+        {0x419, u"RUS", true},   {0x809, u"en", true},   {0x409, u"en-US", true},
+        {0x409, u"en_GB", true}, {0x407, u"ger", true},  {0x407, u"deu", true},
+        {0x40D, u"iw", true},    {0x814, u"no", true},   {0x414, u"nn", false},
+        {0x419, u"en", false},   {0x419, u"", false},    {0x419, u"rusx", false},
+        {0, u"ru", false},       {0x1234, u"ru", false},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(TDvdLanguageTable::Matches(c.id, QStringView(c.stream)), c.matches)
+            << std::hex << c.id << " " << QString::fromUtf16(c.stream).toStdString();
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Streams, DvdLanguageMatchTest,
-    ::testing::Values(MatchCase{0x419, u"ru", true}, MatchCase{0x419, u"RUS", true},
-                      MatchCase{0x809, u"en", true}, MatchCase{0x409, u"en-US", true},
-                      MatchCase{0x409, u"en_GB", true}, MatchCase{0x407, u"ger", true},
-                      MatchCase{0x407, u"deu", true}, MatchCase{0x40D, u"iw", true},
-                      MatchCase{0x414, u"no", true}, MatchCase{0x814, u"no", true},
-                      MatchCase{0x414, u"nn", false}, MatchCase{0x419, u"en", false},
-                      MatchCase{0x419, u"", false}, MatchCase{0x419, u"r", false},
-                      MatchCase{0x419, u"rusx", false}, MatchCase{0, u"ru", false},
-                      MatchCase{0x1234, u"ru", false}));
 
 TEST(DvdLanguageTable, PreferredStreamIsTheLastMatchAmongTheFirstTen)
 {
-    const int russian = 0x419;
-    EXPECT_EQ(
-        TDvdLanguageTable::PreferredStream(russian, {QStringLiteral("en"), QStringLiteral("ru")}),
-        1);
-    EXPECT_EQ(TDvdLanguageTable::PreferredStream(
-                  russian, {QStringLiteral("ru"), QStringLiteral("en"), QStringLiteral("rus")}),
-              2);
-    EXPECT_EQ(TDvdLanguageTable::PreferredStream(russian, {QStringLiteral("ru")}), -1);
-    EXPECT_EQ(TDvdLanguageTable::PreferredStream(0, {QStringLiteral("ru"), QStringLiteral("ru")}),
-              -1);
-    EXPECT_EQ(
-        TDvdLanguageTable::PreferredStream(russian, {QStringLiteral("en"), QStringLiteral("fr")}),
-        -1);
-    QStringList eleven(10, QStringLiteral("en"));
-    eleven.append(QStringLiteral("ru"));
-    EXPECT_EQ(TDvdLanguageTable::PreferredStream(russian, eleven), -1);
-    eleven[9] = QStringLiteral("ru");
-    EXPECT_EQ(TDvdLanguageTable::PreferredStream(russian, eleven), 9);
+    const auto preferred = [](int id, const char *languages) {
+        return TDvdLanguageTable::PreferredStream(
+            id, QString::fromLatin1(languages).split(u' ', Qt::SkipEmptyParts));
+    };
+    EXPECT_EQ(preferred(0x419, "ru en rus"), 2);
+    EXPECT_EQ(preferred(0x419, "ru"), -1); // a single stream is never switched
+    EXPECT_EQ(preferred(0, "ru ru"), -1);
+    EXPECT_EQ(preferred(0x419, "en fr"), -1);
+    EXPECT_EQ(preferred(0x419, "en en en en en en en en en en ru"), -1);
+    EXPECT_EQ(preferred(0x419, "en en en en en en en en en ru ru"), 9);
 }
 
 } // namespace
