@@ -160,8 +160,13 @@ int TFilterGraph::RenderFile(const QString &fileName)
     if (fileName.isEmpty())
         throw EMediaException(QStringLiteral("No file name."), MediaError::NotFound);
     const QFileInfo info(fileName);
-    if (info.isDir())
-        throw EMediaException(QStringLiteral("\"%1\" is a folder.").arg(fileName),
+    if (!info.exists())
+        throw EMediaException(QStringLiteral("The file \"%1\" does not exist.").arg(fileName),
+                              MediaError::NotFound);
+    // Folders, pipes and devices are refused: opening a pipe with no writer
+    // would block the UI thread for good, and a device never ends.
+    if (!info.isFile())
+        throw EMediaException(QStringLiteral("\"%1\" is not a file.").arg(fileName),
                               MediaError::AccessDenied);
     GError *error = nullptr;
     gchar *uri

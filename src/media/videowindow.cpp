@@ -86,13 +86,10 @@ void TVideoWindow::paintEvent(QPaintEvent *event)
         painter.fillRect(event->rect(), m_color);
         return;
     }
-    const QRect target = rect();
-    // The pipeline delivers frames at the window's size; a frame of another size
-    // only shows up for the moment between a resize and the next frame.
-    if (m_frame.deviceIndependentSize().toSize() == target.size())
-        painter.drawImage(QPoint(0, 0), m_frame);
-    else
-        painter.drawImage(target, m_frame);
+    // The pipeline delivers frames at the window's size in device pixels, so
+    // this is a plain copy; a frame of another size only shows up for the
+    // moment between a resize and the next frame, and is stretched meanwhile.
+    painter.drawImage(rect(), m_frame);
 }
 
 void TVideoWindow::resizeEvent(QResizeEvent *event)

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using MediaTest::Clip;
 
@@ -67,8 +68,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputCase{"zero_bytes", [](const QTemporaryDir &) { return Clip("empty.mp4"); }},
         BadInputCase{"text_named_mp4",
                      [](const QTemporaryDir &) { return Clip("not-a-film.mp4"); }},
-        BadInputCase{"truncated_mp4",
-                     [](const QTemporaryDir &) { return Clip("truncated.mp4"); }}));
+        BadInputCase{"truncated_mp4", [](const QTemporaryDir &) { return Clip("truncated.mp4"); }},
+        BadInputCase{"pipe_without_writer",
+                     [](const QTemporaryDir &t) {
+                         const QString path = InTemp(t, "pipe.mp4");
+                         mkfifo(QFile::encodeName(path).constData(), 0600);
+                         return path;
+                     }},
+        BadInputCase{"device", [](const QTemporaryDir &) { return QStringLiteral("/dev/zero"); }}));
 
 TEST(BadInput, MissingFileNamesItsCode)
 {
