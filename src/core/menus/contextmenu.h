@@ -1,0 +1,25 @@
+#pragma once
+
+#include "tmenumodel.h"
+
+#include <QString>
+#include <QStringList>
+#include <span>
+#include <vector>
+
+// The system context menu of the picture (right click).
+std::span<const TMenuItemDef> ContextMenuItems();
+
+// One item of the drive submenu `N36`, rebuilt every time it opens.
+struct TDriveMenuItem
+{
+    QString name;
+    QString caption;
+    bool enabled = true;
+    bool separator = false;
+    TAction action = TAction::of(TActionKind::Command);
+};
+
+// The disabled separator `N72`, then one item per drive caption ("D [label]", in the order
+// given); an item plays the drive named by the first character of its caption.
+std::vector<TDriveMenuItem> DriveSubmenu(const QStringList &driveCaptions);
