@@ -117,11 +117,20 @@ bool isNamedAfterTheDisc(const QString &path)
 QString DiscTitle(const TDiscDrives &drives, const QString &path)
 {
     const QChar drive = drives.DriveOfPath(path);
-    if (drive.isNull())
-        return {};
+    return drive.isNull() ? QString() : DiscTitle(drives, drive, path);
+}
+
+QString DiscTitle(const TDiscDrives &drives, QChar drive, const QString &path)
+{
     const QString root = drives.RootFolder(drive);
     QString candidate = trimmed(titleFromLayout(DetectDiscLayout(root), root));
     if (candidate.isEmpty() && isNamedAfterTheDisc(path))
         candidate = trimmed(drives.VolumeLabel(drive));
-    return candidate.replace(QLatin1Char('_'), QLatin1Char(' '));
+    // Control characters from binary title files would break the playlist's lines and
+    // captions; they read as spaces, like "_".
+    for (QChar &c : candidate) {
+        if (c == u'_' || c.unicode() < 0x20)
+            c = u' ';
+    }
+    return candidate;
 }

@@ -9,3 +9,5 @@ class TDiscDrives;
 // Every "_" reads as a space. Empty when the disc names no title, when the path is on
 // none of the optical drives, and when a title file is missing or unreadable.
 QString DiscTitle(const TDiscDrives &drives, const QString &path);
+// The same for a path already known to be on the drive of that letter.
+QString DiscTitle(const TDiscDrives &drives, QChar drive, const QString &path);

@@ -89,7 +89,7 @@ TDiscPlay PlayDisc(const TDiscDrives &drives, const TDiscPlayRequest &request,
         play.What = TDiscPlay::Action::OpenFiles;
         play.Drive = letter;
         if (files.size() == 1)
-            play.Title = DiscTitle(drives, files.first());
+            play.Title = DiscTitle(drives, letter, files.first());
         if (play.Title.isEmpty()) {
             std::stable_sort(files.begin(), files.end(), [](const QString &a, const QString &b) {
                 return a.compare(b, Qt::CaseInsensitive) < 0;
@@ -111,8 +111,7 @@ QString ApplyDiscPlay(const TDiscPlay &play, TPlayListModel &playlist)
     for (const QString &file : play.Files) {
         TPlayListEntry entry;
         entry.Info.FileName = file;
-        entry.Title = play.Title.isEmpty() || play.Files.size() != 1 ? EntryLine::defaultTitle(file)
-                                                                     : play.Title;
+        entry.Title = play.Title.isEmpty() ? EntryLine::defaultTitle(file) : play.Title;
         entries.push_back(std::move(entry));
     }
     playlist.Clear();

@@ -2,6 +2,8 @@
 #include "discs/tdiscdrives.h"
 #include "disctestsupport.h"
 
+#include <random>
+
 namespace {
 
 class DiscTitleTest : public ::testing::Test
@@ -103,6 +105,41 @@ TEST_F(DiscTitleTest, LabelNamesOnlyFilesCalledAfterTheDisc)
     EXPECT_EQ(titleOf(QStringLiteral("video.part.avi")), QString());
     TestDisc elsewhere;
     EXPECT_EQ(DiscTitle(drives, elsewhere.sized(QStringLiteral("VIDEO.AVI"))), QString());
+}
+
+} // namespace
+
+namespace {
+
+// Whatever bytes the marker and title files of each layout hold, reading the title
+// neither crashes nor hangs, and the title holds no "_" and no control character.
+TEST_F(DiscTitleTest, ArbitraryBytesInEveryTitleSource)
+{
+    const QStringList layouts[] = {
+        {QStringLiteral("FlyVCD.exe"), QStringLiteral("VIDEOCD.MLS")},
+        {QStringLiteral("DivX_Player.exe"), QStringLiteral("DATA/All.dat")},
+        {QStringLiteral("movie.avi"), QStringLiteral("README.TXT")},
+        {QStringLiteral("AUTORUN.INF"), QStringLiteral("info.txt")},
+        {QStringLiteral("Mmach32.exe"), QStringLiteral("mmachine.ini")},
+    };
+    const QByteArray prefixes[]
+        = {"", "", "\xcd\xc0\xc7\xc2\xc0\xcd\xc8\xc5\n", "[CONFIGURATION]\nInfoFileName=info.txt\n",
+           "[MovieMachine]\nTitle1="};
+    std::mt19937 random(7);
+    for (int round = 0; round < 300; ++round) {
+        TestDisc disc;
+        FolderDrives provider;
+        provider.add('D', disc.root(), QStringLiteral("LABEL"));
+        const int layout = round % 5;
+        QByteArray noise(static_cast<int>(random() % 200), '\0');
+        for (char &byte : noise)
+            byte = static_cast<char>(random() % 256);
+        disc.write(layouts[layout][0], layout == 3 ? prefixes[3] : QByteArray());
+        disc.write(layouts[layout][1], prefixes[layout] + noise);
+        const QString title = DiscTitle(TDiscDrives(provider), disc.sized(QStringLiteral("v.avi")));
+        for (QChar c : title)
+            ASSERT_TRUE(c != u'_' && c.unicode() >= 0x20) << round;
+    }
 }
 
 } // namespace
