@@ -1,0 +1,156 @@
+#include "actionprint.h"
+#include "commands/commandcodes.h"
+#include "lang/tlang.h"
+#include "menus/contextmenu.h"
+#include "menus/traymenu.h"
+#include "menus/videomenus.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+
+namespace {
+
+void collectNames(std::span<const TMenuItemDef> items, std::vector<std::string> &names)
+{
+    for (const TMenuItemDef &item : items) {
+        names.emplace_back(item.name);
+        collectNames(item.submenu, names);
+    }
+}
+
+std::vector<std::span<const TMenuItemDef>> everyMenu()
+{
+    std::vector<std::span<const TMenuItemDef>> menus;
+    for (TVideoMenu menu : kAllVideoMenus)
+        menus.push_back(VideoMenuItems(menu));
+    menus.push_back(ContextMenuItems());
+    menus.push_back(TrayMenuItems());
+    return menus;
+}
+
+// The opening rules find items by name, so a name used twice would give one item the
+// rules of another.
+TEST(MenuModel, ItemNamesAreUniqueAcrossAllMenus)
+{
+    std::vector<std::string> names;
+    for (auto items : everyMenu())
+        collectNames(items, names);
+    const std::set<std::string> unique(names.begin(), names.end());
+    EXPECT_EQ(unique.size(), names.size());
+}
+
+void checkItems(std::span<const TMenuItemDef> items)
+{
+    for (const TMenuItemDef &item : items) {
+        SCOPED_TRACE(item.name);
+        if (item.isSeparator()) {
+            EXPECT_EQ(item.textIndex, TMenuItemDef::kNoText);
+            EXPECT_EQ(item.shortCut, nullptr);
+            continue;
+        }
+        // Every item shows something: a language text or a stored caption.
+        EXPECT_TRUE(item.caption != nullptr
+                    || (item.textIndex >= 0 && item.textIndex < TLang::kTextCount));
+        if (item.submenu.empty() && std::string_view(item.name) != "N36") {
+            const bool runsSomething = item.action.kind != TActionKind::Command
+                                       || CommandCodes::nameOf(item.action.code) != QString();
+            EXPECT_TRUE(runsSomething) << "code " << item.action.code;
+        }
+        checkItems(item.submenu);
+    }
+}
+
+TEST(MenuModel, EveryItemHasACaptionAndAKnownAction)
+{
+    for (auto items : everyMenu())
+        checkItems(items);
+}
+
+TEST(MenuModel, DvdMenuItemsCarryTheNavigatorMenuIds)
+{
+    const std::pair<const char *, int> expected[]
+        = {{"mDVD1", 3}, {"mDVD2", 2}, {"mDVD3", 7}, {"mDVD4", 5}, {"mDVD5", 4}, {"mDVD6", 6}};
+    const std::pair<const char *, int> context[]
+        = {{"N110", 3}, {"N210", 2}, {"N310", 7}, {"N410", 5}, {"N510", 4}, {"N610", 6}};
+    for (int i = 0; i < 6; ++i) {
+        const TMenuItemDef *item
+            = FindMenuItem(VideoMenuItems(TVideoMenu::pmDVDMenu), expected[i].first);
+        const TMenuItemDef *twin = FindMenuItem(ContextMenuItems(), context[i].first);
+        ASSERT_TRUE(item && twin) << i;
+        EXPECT_EQ(item->action, TAction::command(Cmd::DvdMenu, expected[i].second));
+        EXPECT_EQ(twin->action, item->action);
+        EXPECT_EQ(twin->textIndex, item->textIndex);
+    }
+}
+
+// The context menu's playlist submenu runs what the on-video playlist menu runs.
+TEST(MenuModel, ContextPlaylistItemsMatchTheirOnVideoTwins)
+{
+    const auto onVideo = VideoMenuItems(TVideoMenu::pmPlayList);
+    const TMenuItemDef *playlist = FindMenuItem(ContextMenuItems(), "N47");
+    ASSERT_NE(playlist, nullptr);
+    ASSERT_EQ(playlist->submenu.size(), onVideo.size());
+    for (size_t i = 0; i < onVideo.size(); ++i) {
+        EXPECT_EQ(playlist->submenu[i].textIndex, onVideo[i].textIndex) << i;
+        EXPECT_EQ(playlist->submenu[i].action, onVideo[i].action) << i;
+    }
+}
+
+TEST(MenuModel, AppearanceOfTheRightHandMenus)
+{
+    for (TVideoMenu menu : kAllVideoMenus) {
+        const bool rightHand = menu == TVideoMenu::pmClose || menu == TVideoMenu::pmMonitor;
+        EXPECT_EQ(VideoMenuAppearance(menu).clearBorder, rightHand ? 2 : 1) << VideoMenuName(menu);
+    }
+}
+
+TEST(MenuModel, OpeningLookFollowsFsScale)
+{
+    struct TCase
+    {
+        bool fsScale;
+        bool fullScreen;
+        bool wide;
+        int fontSize;
+    };
+    for (const TCase &c : {TCase{false, false, false, 0}, TCase{false, true, false, 0},
+                           TCase{true, false, false, 10}, TCase{true, true, true, 14}}) {
+        const TVideoMenuOpeningLook look = VideoMenuOpeningLook(c.fsScale, c.fullScreen);
+        EXPECT_EQ(look.wide, c.wide) << c.fsScale << c.fullScreen;
+        EXPECT_EQ(look.fontSize, c.fontSize) << c.fsScale << c.fullScreen;
+    }
+}
+
+TEST(DriveSubmenu, SeparatorThenOneItemPerDriveRebuiltEachTime)
+{
+    const auto first = DriveSubmenu({QStringLiteral("D [FILM]"), QStringLiteral("E []")});
+    ASSERT_EQ(first.size(), 3u);
+    EXPECT_TRUE(first[0].separator);
+    EXPECT_FALSE(first[0].enabled);
+    EXPECT_EQ(first[1].caption, QStringLiteral("D [FILM]"));
+    EXPECT_EQ(first[1].action, TAction::of(TActionKind::PlayDrive, 'D'));
+    EXPECT_EQ(first[2].action, TAction::of(TActionKind::PlayDrive, 'E'));
+    EXPECT_NE(first[1].name, first[2].name);
+
+    // A later opening with one drive gone shows only what is there now.
+    const auto second = DriveSubmenu({QStringLiteral("E [DATA]"), QString()});
+    ASSERT_EQ(second.size(), 2u);
+    EXPECT_EQ(second[1].caption, QStringLiteral("E [DATA]"));
+    EXPECT_EQ(DriveSubmenu({}).size(), 1u);
+}
+
+TEST(RunActions, GuardedActionSkippedOnlyAfterAnAnswerOf1)
+{
+    TAction guarded = TAction::command(Cmd::PlayPause);
+    guarded.guard = TActionGuard::UnlessPreviousAnswered1;
+    const TActionList actions{TAction::command(Cmd::PlayDisc, 1), guarded};
+    for (qint32 answer : {0, 1, 2}) {
+        const auto sent = SentCommands(actions, answer);
+        EXPECT_EQ(sent.size(), answer == 1 ? 1u : 2u) << answer;
+    }
+    // A guard at the head of the list sees no earlier answer and runs.
+    EXPECT_EQ(SentCommands({guarded}, 1).size(), 1u);
+}
+
+} // namespace
