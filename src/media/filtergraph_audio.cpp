@@ -103,14 +103,22 @@ bool TFilterGraph::AddPreferredAudioRenderer(const QString &rendererName)
     // playbin takes a new output only while it is not prerolled.
     GstState state = GST_STATE_NULL;
     gst_element_get_state(d->pipeline, &state, nullptr, 5 * GST_SECOND);
-    gst_element_set_state(d->pipeline, GST_STATE_READY);
-    gst_element_get_state(d->pipeline, nullptr, nullptr, 5 * GST_SECOND);
-    g_object_set(d->pipeline, "audio-sink", sink, nullptr);
-    d->audioRenderer = inUse;
     const GstState target = state >= GST_STATE_PAUSED ? state : GST_STATE_PAUSED;
-    gst_element_set_state(d->pipeline, target);
-    d->WaitForState(5 * GST_SECOND);
-    return found;
+    const auto useSink = [&](GstElement *element) {
+        gst_element_set_state(d->pipeline, GST_STATE_READY);
+        gst_element_get_state(d->pipeline, nullptr, nullptr, 5 * GST_SECOND);
+        g_object_set(d->pipeline, "audio-sink", element, nullptr);
+        return gst_element_set_state(d->pipeline, target) != GST_STATE_CHANGE_FAILURE
+               && d->WaitForState(5 * GST_SECOND);
+    };
+    if (useSink(sink)) {
+        d->audioRenderer = inUse;
+        return found;
+    }
+    // The chosen output would not open (busy, unplugged): the automatic one then.
+    useSink(nullptr);
+    d->audioRenderer = QStringLiteral("Default");
+    return false;
 }
 
 bool TFilterGraph::SetVolume(int bar)
