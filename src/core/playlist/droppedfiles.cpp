@@ -62,8 +62,10 @@ PlaylistOutcome DropFiles(TPlayListModel &model, const QStringList &names, bool 
     const bool intoWindow = windowShowing && cursorInsideWindow;
     if (!intoWindow)
         model.Clear();
-    for (const QString &name : resolved)
-        model.AddEntry(name);
+    for (const QString &name : resolved) {
+        if (model.AddEntry(name))
+            outcome.added.append(name);
+    }
     if (!intoWindow) {
         outcome.fileName = model.First();
         if (!outcome.fileName.isEmpty())

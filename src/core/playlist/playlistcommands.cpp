@@ -33,12 +33,20 @@ PlaylistOutcome openFile(const QString &fileName)
 void addChosenFile(TPlayListModel &model, const QString &fileName, PlaylistOutcome &outcome)
 {
     if (!IsPlaylistFile(fileName)) {
-        model.AddEntry(fileName);
+        if (model.AddEntry(fileName))
+            outcome.added.append(fileName);
         return;
     }
-    const PlaylistFileStatus status = LoadPlaylistFile(model, false, fileName);
-    if (status == PlaylistFileStatus::ReadError)
+    switch (LoadPlaylistFile(model, false, fileName)) {
+    case PlaylistFileStatus::Done:
+        outcome.added.append(fileName);
+        break;
+    case PlaylistFileStatus::ReadError:
         outcome.unreadPlaylists.append(fileName);
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace
@@ -128,6 +136,7 @@ PlaylistOutcome OpenFilesCommand(TPlayListModel &model, const QStringList &chose
     for (const QString &fileName : chosen)
         addChosenFile(model, fileName, outcome);
     PlaylistOutcome opened = openFile(model.First());
+    opened.added = outcome.added;
     opened.unreadPlaylists = outcome.unreadPlaylists;
     return opened;
 }

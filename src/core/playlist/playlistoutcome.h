@@ -19,5 +19,6 @@ struct PlaylistOutcome
     int statusTextIndex = -1;    // language text to show, -1 for none
     QString statusText;          // a fixed text to show instead
     int statusTenths = 0;        // how long, in tenths of a second (small status caption)
+    QStringList added;           // chosen or dropped names appended or read, in order
     QStringList unreadPlaylists; // playlist files that could not be read
 };

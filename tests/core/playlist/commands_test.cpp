@@ -90,6 +90,7 @@ TEST_F(PlaylistCommandTest, AddFilesLeavesOutDvdEntriesAndReadsPlaylists)
     EXPECT_EQ(outcome.action, Action::None);
     EXPECT_EQ(outcome.statusText, u"Файл(ы) добавлены"_s);
     EXPECT_EQ(outcome.statusTenths, 2);
+    EXPECT_EQ(outcome.added, (QStringList{u"/m/new.avi"_s, list}));
     // A playlist file that is missing reads as nothing, like a cancelled dialog.
     EXPECT_EQ(fileNames(model),
               (QStringList{u"/m/old.avi"_s, u"/m/new.avi"_s, u"/m/from_list.avi"_s}));
