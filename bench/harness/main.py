@@ -19,12 +19,13 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import players as player_table  # noqa: E402
 import report  # noqa: E402
 from process import process_cpu_s, run_measured  # noqa: E402
-from sandbox import RunFolders  # noqa: E402
+from sandbox import RunFolders, make_shared_cache  # noqa: E402
 from stats import median  # noqa: E402
 from xserver import XServer  # noqa: E402
 
 CLIP_SECONDS = 20
-MARGIN_S = 25
+MARGIN_S = 10   # start-up and teardown beyond the clip's length
+STARTUP_TIMEOUT_S = 10
 
 
 def log(text):
@@ -32,9 +33,10 @@ def log(text):
 
 
 class Bench:
-    def __init__(self, args, xserver):
+    def __init__(self, args, xserver, cache):
         self.args = args
         self.xserver = xserver
+        self.cache = cache
         self.players = [player_table.tavrel_player(args.tavrel)] + [
             p for p in player_table.reference_players() if p.name in args.references]
         self.all_runs = []
@@ -44,11 +46,11 @@ class Bench:
         return self.players[shift:] + self.players[:shift]
 
     def run_player(self, player, argv, case, round_index, timeout_s):
-        with RunFolders(owner_uid=player.uid) as folders:
+        with RunFolders(self.cache, owner_uid=player.uid) as folders:
             env = folders.env(os.environ)
             env.update(player.env, DISPLAY=self.xserver.display)
             if player.name == report.OURS:
-                folders.write_tavrel_settings(*player_table.WINDOW)
+                folders.write_tavrel_settings(*player_table.TAVREL_WINDOW)
             gst_log = os.path.join(folders.root, "gst.log")
             if player.gst_log:
                 env["GST_DEBUG_FILE"] = gst_log
@@ -96,7 +98,8 @@ class Bench:
     def warm_up(self):
         log("warm-up (not counted): one start of every player")
         for player in self.players:
-            self.run_player(player, player.startup(self.args.one_frame), "warm-up", 0, 30)
+            self.run_player(player, player.startup(self.args.one_frame), "warm-up", 0,
+                            STARTUP_TIMEOUT_S)
         # Only a warm-up that failed is worth reporting.
         self.all_runs = [run for run in self.all_runs if not run["ok"]]
 
@@ -105,11 +108,12 @@ class Bench:
         for r in range(self.args.startup_rounds):
             for player in self.rotated(r):
                 results[player.name].append(
-                    self.run_player(player, player.startup(self.args.one_frame), "start-up", r, 30))
+                    self.run_player(player, player.startup(self.args.one_frame), "start-up", r,
+                                    STARTUP_TIMEOUT_S))
         return results
 
     def decode_only(self, clip, case, r):
-        with RunFolders() as folders:
+        with RunFolders(self.cache) as folders:
             result = run_measured(player_table.decode_only_argv(clip), folders.env(os.environ),
                                   os.path.join(folders.root, "stderr.log"), 120)
         log(f"  {case:14} r{r + 1} decode    cpu {result.cpu_s:5.2f} s")
@@ -193,8 +197,9 @@ def main():
     args.one_frame = os.path.join(args.media, "one-frame-1080p.mp4")
     deadline = args.deadline or float("inf")
 
+    cache = make_shared_cache()
     with XServer() as xserver:
-        bench = Bench(args, xserver)
+        bench = Bench(args, xserver, cache)
         names = [p.name for p in bench.players]
         bench.warm_up()
         log("start-up rounds")
@@ -202,6 +207,7 @@ def main():
         playlist = run_playlist_bench(args.playlist)
         log("playback rounds")
         playback = bench.playback(deadline)
+    shutil.rmtree(cache, ignore_errors=True)
 
     refs = [n for n in names if n != report.OURS]
     rounds = len(next(iter(playback.values()))[1]) if playback else 0

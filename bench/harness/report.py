@@ -12,8 +12,14 @@ def fmt_list(values, digits=2):
     return " ".join(fmt(v, digits) for v in values) if values else "—"
 
 
+# Figures that stay true when the run failed later (a player that showed its first
+# frame and then did not exit still showed it at that moment).
+KEPT_FROM_FAILED_RUNS = {"first_frame_s", "first_frame_self_ms"}
+
+
 def column(runs, key):
-    return [run.get(key) if run and run.get("ok") else None for run in runs]
+    return [run.get(key) if run and (run.get("ok") or key in KEPT_FROM_FAILED_RUNS) else None
+            for run in runs]
 
 
 def startup_section(results, players):

@@ -2,7 +2,10 @@
 
 Tavrel is single-instance per user runtime folder, so every run gets its own
 XDG_RUNTIME_DIR and XDG_CONFIG_HOME: a run can never hand its file to a
-left-over instance, and no run sees another run's settings.
+left-over instance, and no run sees another run's settings. The cache folder
+is shared by all runs, as a user's is: without it every GStreamer start would
+rebuild its plug-in registry (about half a second of CPU) and every figure of
+the GStreamer players would carry that.
 """
 import os
 import shutil
@@ -26,16 +29,23 @@ def rest_size_value(left, top, width, height) -> str:
     return qsettings_bytearray(struct.pack("<4i", left, top, width, height))
 
 
+def make_shared_cache():
+    """A cache folder every player may write to (VLC runs as another user)."""
+    path = tempfile.mkdtemp(prefix="tavrel-bench-cache-")
+    os.chmod(path, 0o1777)
+    return path
+
+
 class RunFolders:
     """Temporary HOME-like folders for one run, removed afterwards."""
 
-    def __init__(self, owner_uid=None):
+    def __init__(self, shared_cache, owner_uid=None):
         self.root = tempfile.mkdtemp(prefix="tavrel-bench-")
         self.runtime = os.path.join(self.root, "runtime")
         self.config = os.path.join(self.root, "config")
         self.data = os.path.join(self.root, "data")
-        self.cache = os.path.join(self.root, "cache")
-        for path in (self.runtime, self.config, self.data, self.cache):
+        self.cache = shared_cache
+        for path in (self.runtime, self.config, self.data):
             os.makedirs(path, mode=0o700)
         if owner_uid is not None:
             for folder, _, files in os.walk(self.root):
