@@ -5,6 +5,9 @@
 #include "tinputstate.h"
 #include "virtualkey.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 namespace VK = VirtualKey;
@@ -146,13 +149,21 @@ bool guardAllows(TKeyGuard guard, const TInputState &state, const TSettingsRecor
     return false;
 }
 
+// Seek steps are stored in seconds without an upper bound; a huge one seeks as far as the
+// command can carry instead of wrapping round to a seek the other way.
+qint32 secondsToMs(int seconds)
+{
+    const qint64 ms = qint64(seconds) * 1000;
+    return static_cast<qint32>(std::clamp<qint64>(ms, 0, std::numeric_limits<qint32>::max()));
+}
+
 TAction withParam(const TKeyBinding &binding, const TSettingsRecord &settings)
 {
     TAction action = binding.action;
     if (binding.param == TKeyParam::SeekSmallMs)
-        action.param = settings.SeekSmall * 1000;
+        action.param = secondsToMs(settings.SeekSmall);
     else if (binding.param == TKeyParam::SeekLargeMs)
-        action.param = settings.SeekLarge * 1000;
+        action.param = secondsToMs(settings.SeekLarge);
     return action;
 }
 
