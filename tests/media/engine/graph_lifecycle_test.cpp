@@ -127,13 +127,4 @@ TEST(GraphEvents, AStillPictureDoesNotEndByItself)
     EXPECT_EQ(graph.State(), TFilterGraph::Running);
 }
 
-TEST(GraphEvents, MovingFilmsAreNotStillPictures)
-{
-    TFilterGraph graph;
-    graph.SetActive(true);
-    ASSERT_EQ(graph.RenderFile(Clip("short.mp4")), 0);
-    EXPECT_FALSE(graph.IsStillPicture());
-    EXPECT_EQ(graph.ToMediaTime(graph.StopPosition()) / 10'000'000, 1);
-}
-
 } // namespace

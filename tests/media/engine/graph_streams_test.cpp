@@ -76,15 +76,6 @@ TEST(AudioStreams, PreferredRendererFallsBackToTheAutomaticOutput)
     EXPECT_TRUE(MediaTest::WaitUntil([&] { return graph.CurrentPosition() > 1'000'000; }));
 }
 
-TEST(AudioStreams, PreferredRendererIsIgnoredWithoutSound)
-{
-    TFilterGraph graph;
-    graph.SetActive(true);
-    ASSERT_EQ(graph.RenderFile(Clip("anamorphic.mp4")), 0);
-    EXPECT_FALSE(graph.AddPreferredAudioRenderer(QStringLiteral("No such output 42")));
-    EXPECT_TRUE(graph.HasPicture());
-}
-
 struct VolumeCase
 {
     int bar;

@@ -84,10 +84,4 @@ TEST(FrameConversion, NanosecondsRoundToTheShownFrame)
     EXPECT_EQ(MediaMath::FramesToNanoseconds(500, 25, 1), 20'000'000'000LL);
 }
 
-TEST(FrameConversion, ZeroRateDoesNotDivideByZero)
-{
-    EXPECT_EQ(MediaMath::FramesToUnits(10, 0, 1), 0);
-    EXPECT_EQ(MediaMath::NanosecondsToNearestFrame(10, 25, 0), 0);
-}
-
 } // namespace

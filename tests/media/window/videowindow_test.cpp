@@ -40,19 +40,6 @@ int MaxChannelDifference(QRgb a, QRgb b)
                      std::abs(qBlue(a) - qBlue(b))});
 }
 
-TEST(VideoWindow, BindingIsMutual)
-{
-    TFilterGraph graph;
-    auto window = std::make_unique<TVideoWindow>();
-    window->SetFilterGraph(&graph);
-    EXPECT_EQ(graph.VideoWindow(), window.get());
-    window.reset();
-    EXPECT_EQ(graph.VideoWindow(), nullptr);
-    TVideoWindow other;
-    graph.SetVideoWindow(&other);
-    EXPECT_EQ(other.FilterGraph(), &graph);
-}
-
 TEST(VideoWindow, FramesArriveScaledToThePictureRectangleAndPaintOneToOne)
 {
     VideoFixture f(QSize(200, 112));
