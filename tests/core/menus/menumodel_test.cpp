@@ -67,23 +67,6 @@ TEST(MenuModel, EveryItemHasACaptionAndAKnownAction)
         checkItems(items);
 }
 
-TEST(MenuModel, DvdMenuItemsCarryTheNavigatorMenuIds)
-{
-    const std::pair<const char *, int> expected[]
-        = {{"mDVD1", 3}, {"mDVD2", 2}, {"mDVD3", 7}, {"mDVD4", 5}, {"mDVD5", 4}, {"mDVD6", 6}};
-    const std::pair<const char *, int> context[]
-        = {{"N110", 3}, {"N210", 2}, {"N310", 7}, {"N410", 5}, {"N510", 4}, {"N610", 6}};
-    for (int i = 0; i < 6; ++i) {
-        const TMenuItemDef *item
-            = FindMenuItem(VideoMenuItems(TVideoMenu::pmDVDMenu), expected[i].first);
-        const TMenuItemDef *twin = FindMenuItem(ContextMenuItems(), context[i].first);
-        ASSERT_TRUE(item && twin) << i;
-        EXPECT_EQ(item->action, TAction::command(Cmd::DvdMenu, expected[i].second));
-        EXPECT_EQ(twin->action, item->action);
-        EXPECT_EQ(twin->textIndex, item->textIndex);
-    }
-}
-
 // The context menu's playlist submenu runs what the on-video playlist menu runs.
 TEST(MenuModel, ContextPlaylistItemsMatchTheirOnVideoTwins)
 {
@@ -94,31 +77,6 @@ TEST(MenuModel, ContextPlaylistItemsMatchTheirOnVideoTwins)
     for (size_t i = 0; i < onVideo.size(); ++i) {
         EXPECT_EQ(playlist->submenu[i].textIndex, onVideo[i].textIndex) << i;
         EXPECT_EQ(playlist->submenu[i].action, onVideo[i].action) << i;
-    }
-}
-
-TEST(MenuModel, AppearanceOfTheRightHandMenus)
-{
-    for (TVideoMenu menu : kAllVideoMenus) {
-        const bool rightHand = menu == TVideoMenu::pmClose || menu == TVideoMenu::pmMonitor;
-        EXPECT_EQ(VideoMenuAppearance(menu).clearBorder, rightHand ? 2 : 1) << VideoMenuName(menu);
-    }
-}
-
-TEST(MenuModel, OpeningLookFollowsFsScale)
-{
-    struct TCase
-    {
-        bool fsScale;
-        bool fullScreen;
-        bool wide;
-        int fontSize;
-    };
-    for (const TCase &c : {TCase{false, false, false, 0}, TCase{false, true, false, 0},
-                           TCase{true, false, false, 10}, TCase{true, true, true, 14}}) {
-        const TVideoMenuOpeningLook look = VideoMenuOpeningLook(c.fsScale, c.fullScreen);
-        EXPECT_EQ(look.wide, c.wide) << c.fsScale << c.fullScreen;
-        EXPECT_EQ(look.fontSize, c.fontSize) << c.fsScale << c.fullScreen;
     }
 }
 

@@ -51,41 +51,31 @@ TEST(MenuRules, NothingLoadedDisablesWhatNeedsAMedium)
         EXPECT_TRUE(MenuItemState(name, empty).enabled) << name;
 }
 
-struct TSoundCase
-{
-    const char *label;
-    TMenuState state;
-    bool twoChannelItems;
-    bool customItem;
-};
-
-class SoundItems : public ::testing::TestWithParam<TSoundCase>
-{
-};
-
-TEST_P(SoundItems, FollowTheStreamCount)
-{
-    const TSoundCase &c = GetParam();
-    EXPECT_EQ(MenuItemState("nSoun1", c.state).visible, c.twoChannelItems);
-    EXPECT_EQ(MenuItemState("nSoun2", c.state).visible, c.twoChannelItems);
-    EXPECT_EQ(MenuItemState("nSoundCustom", c.state).visible, c.customItem);
-}
-
 TMenuState withStreams(TMenuState state, int streams)
 {
     state.audioStreams = streams;
     return state;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MenuRules, SoundItems,
-    ::testing::Values(TSoundCase{"one", withStreams(loadedFile(), 1), false, false},
-                      TSoundCase{"two", withStreams(loadedFile(), 2), true, false},
-                      TSoundCase{"three", withStreams(loadedFile(), 3), false, true},
-                      TSoundCase{"dvdTwo", loadedDvd(), false, true},
-                      TSoundCase{"dvdOne", withStreams(loadedDvd(), 1), false, true},
-                      TSoundCase{"nothingLoaded", withStreams(TMenuState(), 2), false, false}),
-    [](const auto &info) { return std::string(info.param.label); });
+TEST(MenuRules, SoundItemsFollowTheStreamCount)
+{
+    struct TCase
+    {
+        TMenuState state;
+        bool twoChannelItems;
+        bool customItem;
+    };
+    const TCase cases[] = {
+        {withStreams(loadedFile(), 1), false, false}, {withStreams(loadedFile(), 2), true, false},
+        {withStreams(loadedFile(), 3), false, true},  {loadedDvd(), false, true},
+        {withStreams(loadedDvd(), 1), false, true},   {withStreams(TMenuState(), 2), false, false},
+    };
+    for (const TCase &c : cases) {
+        EXPECT_EQ(MenuItemState("nSoun1", c.state).visible, c.twoChannelItems) << &c - cases;
+        EXPECT_EQ(MenuItemState("nSoun2", c.state).visible, c.twoChannelItems) << &c - cases;
+        EXPECT_EQ(MenuItemState("nSoundCustom", c.state).visible, c.customItem) << &c - cases;
+    }
+}
 
 TEST(MenuRules, ShuffleNeedsMoreThanOneEntry)
 {
@@ -115,29 +105,6 @@ TEST(MenuRules, DvdModeRecaptionsNextPreviousAndShowsTitleItems)
     EXPECT_EQ(captionOf("N31", file, false), QStringLiteral("Предыдущий"));
 }
 
-TEST(MenuRules, ContextMenuSwapsPlaylistForDiscItems)
-{
-    EXPECT_FALSE(MenuItemState("N47", loadedDvd()).visible);
-    EXPECT_TRUE(MenuItemState("N47", loadedFile()).visible);
-    EXPECT_FALSE(MenuItemState("N75", loadedDvd()).enabled);
-    EXPECT_TRUE(MenuItemState("N75", loadedFile()).enabled);
-}
-
-TEST(MenuRules, CheckMarksFollowTopMostAndFullScreen)
-{
-    TMenuState state;
-    state.topMost = true;
-    for (const char *name : {"nTopMost", "N64"})
-        EXPECT_TRUE(MenuItemState(name, state).checked) << name;
-    for (const char *name : {"N11", "monFullScreen", "N65"})
-        EXPECT_FALSE(MenuItemState(name, state).checked) << name;
-    state.topMost = false;
-    state.fullScreen = true;
-    for (const char *name : {"N11", "monFullScreen", "N65"})
-        EXPECT_TRUE(MenuItemState(name, state).checked) << name;
-    EXPECT_FALSE(MenuItemState("nTopMost", state).checked);
-}
-
 TEST(MenuRules, ShutDownItems)
 {
     TMenuState state = loadedFile();
@@ -161,55 +128,6 @@ TEST(MenuRules, ShutDownItems)
     emptyList.shutDownAfterList = true;
     EXPECT_TRUE(MenuItemState("mShutDownEndList", emptyList).enabled);
     EXPECT_TRUE(MenuItemState("mShutDownEndList", emptyList).checked);
-}
-
-TEST(MenuRules, MonitorItems)
-{
-    struct TCase
-    {
-        int monitor;
-        int monitors;
-        bool fullScreen;
-        bool secondEnabled;
-        bool backToFirstVisible;
-    };
-    const TCase cases[] = {
-        {0, 2, false, true, false},
-        {0, 1, false, false, false},
-        {0, 2, true, false, false},
-        {1, 2, false, false, true},
-    };
-    for (const TCase &c : cases) {
-        TMenuState state;
-        state.windowMonitor = c.monitor;
-        state.monitorCount = c.monitors;
-        state.fullScreen = c.fullScreen;
-        EXPECT_EQ(MenuItemState("monTwo", state).enabled, c.secondEnabled)
-            << c.monitor << c.monitors;
-        EXPECT_EQ(MenuItemState("nTrayMainMonitor", state).visible, c.backToFirstVisible);
-    }
-}
-
-TEST(MenuRules, TrayRestoreOnlyWhileMinimised)
-{
-    TMenuState state;
-    EXPECT_FALSE(MenuItemState("N76", state).enabled);
-    state.minimised = true;
-    EXPECT_TRUE(MenuItemState("N76", state).enabled);
-}
-
-TEST(MenuRules, RemoteControlPageOnlyForRussianAndUkrainian)
-{
-    TMenuState state;
-    for (const char *language : {"Russian", "Ukrainian"}) {
-        state.languageName = QString::fromLatin1(language);
-        EXPECT_TRUE(MenuItemState("nIrRemote", state).visible) << language;
-    }
-    for (const char *language : {"English", "russian", ""}) {
-        state.languageName = QString::fromLatin1(language);
-        EXPECT_FALSE(MenuItemState("nIrRemote", state).visible) << language;
-    }
-    EXPECT_EQ(captionOf("nIrRemote", state), QStringLiteral("www - Дистанционное управление"));
 }
 
 TEST(MenuCaptions, ChannelItemsTakeTheIniCaptionsElseTheLanguageText)
