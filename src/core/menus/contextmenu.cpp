@@ -41,7 +41,7 @@ const TMenuItemDef kPlaylist[] = {
     {.name = "N55", .textIndex = 174, .action = named(TActionKind::SortPlaylist)},
     {.name = "N56", .textIndex = 18, .action = named(TActionKind::ShufflePlaylist)},
     {.name = "N57", .caption = u"-"},
-    {.name = "N58", .textIndex = 19, .action = named(TActionKind::ShowPlaylist)},
+    {.name = "N58", .textIndex = 19, .action = cmd(Cmd::PlaylistOrDvdMenu)},
 };
 
 const TMenuItemDef kDvd[] = {

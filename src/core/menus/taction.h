@@ -47,7 +47,6 @@ enum class TActionKind {
     SavePlaylist,
     SortPlaylist,
     ShufflePlaylist,
-    ShowPlaylist,    // flip the playlist window, or the DVD root menu / resume in DVD mode
     ReopenWithAudio, // param: audio channel
     OpenHomePage,
     OpenRemotePage,

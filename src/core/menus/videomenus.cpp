@@ -78,7 +78,7 @@ const TMenuItemDef kPlayList[] = {
     {.name = "nSort", .textIndex = 174, .action = named(TActionKind::SortPlaylist)},
     {.name = "nRand", .textIndex = 18, .action = named(TActionKind::ShufflePlaylist)},
     {.name = "N17", .caption = u"-"},
-    {.name = "N9", .textIndex = 19, .shortCut = u"P", .action = named(TActionKind::ShowPlaylist)},
+    {.name = "N9", .textIndex = 19, .shortCut = u"P", .action = cmd(Cmd::PlaylistOrDvdMenu)},
 };
 
 // Tags are the DVD navigator's menu identifiers.
