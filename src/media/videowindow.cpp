@@ -13,6 +13,7 @@ TVideoWindow::TVideoWindow(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    WatchParent();
 }
 
 TVideoWindow::~TVideoWindow()
@@ -60,8 +61,36 @@ void TVideoWindow::ShowCursor()
 
 QSize TVideoWindow::PictureSize() const
 {
+    if (!FitsInParent())
+        return QSize();
     const qreal ratio = devicePixelRatioF();
     return QSize(qRound(width() * ratio), qRound(height() * ratio));
+}
+
+bool TVideoWindow::FitsInParent() const
+{
+    const QWidget *parent = parentWidget();
+    return !parent || parent->rect().contains(geometry());
+}
+
+void TVideoWindow::WatchParent()
+{
+    if (m_watchedParent == parentWidget())
+        return;
+    if (m_watchedParent)
+        m_watchedParent->removeEventFilter(this);
+    m_watchedParent = parentWidget();
+    if (m_watchedParent)
+        m_watchedParent->installEventFilter(this);
+}
+
+void TVideoWindow::UpdatePictureSize()
+{
+    const QSize size = PictureSize();
+    if (size == m_requestedSize)
+        return;
+    m_requestedSize = size;
+    emit PictureSizeChanged(size);
 }
 
 void TVideoWindow::ShowFrame(const QImage &frame)
@@ -86,16 +115,40 @@ void TVideoWindow::paintEvent(QPaintEvent *event)
         painter.fillRect(event->rect(), m_color);
         return;
     }
-    // The pipeline delivers frames at the window's size in device pixels, so
-    // this is a plain copy; a frame of another size only shows up for the
-    // moment between a resize and the next frame, and is stretched meanwhile.
+    // Frames normally come at the window's size in device pixels, and this is a
+    // plain copy. Other sizes (a zoomed picture, or the moment between a resize
+    // and the next frame) are stretched; only the exposed part is computed.
+    if (m_frame.size() != PictureSize())
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(rect(), m_frame);
 }
 
 void TVideoWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    emit PictureSizeChanged(PictureSize());
+    UpdatePictureSize();
+}
+
+void TVideoWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    UpdatePictureSize();
+}
+
+bool TVideoWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::ParentChange) {
+        WatchParent();
+        UpdatePictureSize();
+    }
+    return QWidget::event(event);
+}
+
+bool TVideoWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_watchedParent && event->type() == QEvent::Resize)
+        UpdatePictureSize();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TVideoWindow::mouseMoveEvent(QMouseEvent *event)

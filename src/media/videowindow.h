@@ -34,7 +34,10 @@ public:
 
     // The frame shown now (null when none); shares the pipeline's memory.
     QImage CurrentFrame() const { return m_frame; }
-    // Frame size the pipeline is asked for, in device pixels.
+    // Frame size the pipeline is asked for, in device pixels. A picture that
+    // reaches beyond its parent (a strong zoom) is asked for at its native
+    // size instead (empty here) and stretched while painting, so a zoom never
+    // makes the pipeline produce frames many times the screen's size.
     QSize PictureSize() const;
 
     // Called by the graph's sink on the UI thread.
@@ -48,11 +51,21 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool FitsInParent() const;
+    void WatchParent();
+    // Tells the pipeline when the size it should produce has changed.
+    void UpdatePictureSize();
+
     QPointer<TFilterGraph> m_graph;
     QColor m_color = Qt::black;
     QImage m_frame;
     bool m_cursorHidden = false;
+    QSize m_requestedSize;
+    QPointer<QWidget> m_watchedParent;
 };

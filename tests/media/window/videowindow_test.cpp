@@ -75,6 +75,23 @@ TEST(VideoWindow, AResizeWhilePausedBringsAFrameOfTheNewSize)
     EXPECT_EQ(f.videoWin->grab().size(), QSize(320, 180));
 }
 
+TEST(VideoWindow, AZoomedPictureBeyondItsParentIsDecodedAtNativeSize)
+{
+    VideoFixture f(QSize(200, 112));
+    ASSERT_EQ(f.graph.RenderFile(Clip("sample-720p.mp4")), 0);
+    ASSERT_TRUE(f.WaitForFrameOfSize(QSize(200, 112)));
+    // Five times the parent's width: the pipeline must not make 3200-pixel frames.
+    f.videoWin->setGeometry(-1280, -720, 3200, 1800);
+    EXPECT_TRUE(f.WaitForFrameOfSize(QSize(1280, 720)));
+    // Painting stretches it 2.5 times: window (200, 1000) shows frame (80, 400).
+    const QImage painted = f.videoWin->grab(QRect(200, 1000, 4, 4)).toImage();
+    const QImage frame = f.videoWin->CurrentFrame();
+    EXPECT_LE(MaxChannelDifference(painted.pixel(0, 0), frame.pixel(80, 400)), 8);
+    // Panned back inside the parent, frames follow the window's size again.
+    f.videoWin->setGeometry(0, 0, 320, 180);
+    EXPECT_TRUE(f.WaitForFrameOfSize(QSize(320, 180)));
+}
+
 TEST(VideoWindow, AnamorphicPicturesFillTheRectangleTheyAreGiven)
 {
     VideoFixture f(QSize(320, 120));
