@@ -255,4 +255,18 @@ TEST(Clicks, NoSingleClickWhileADvdMenuIsOnScreen)
     EXPECT_TRUE(SentCommands(actions).empty());
 }
 
+TEST(Clicks, TrayClickSharesTheTimer)
+{
+    const TActionList expected[] = {{N(TActionKind::RestoreWindow)}, {C(Cmd::PlayPause)}, {}};
+    for (int trayMode : {1, 2, 3}) {
+        TMouseInput mouse;
+        TSettingsRecord settings;
+        settings.LeftMouseModeTray = trayMode;
+        mouse.TrayClick(0);
+        EXPECT_TRUE(mouse.ClickWaitTick(100, playingFile(), settings).empty());
+        EXPECT_EQ(mouse.ClickWaitTick(300, playingFile(), settings), expected[trayMode - 1]);
+        EXPECT_TRUE(mouse.ClickWaitTick(900, playingFile(), settings).empty()) << "fired twice";
+    }
+}
+
 } // namespace
