@@ -3,28 +3,24 @@
 #include <QString>
 #include <QStringView>
 
-class QSettings;
 class TPlayListModel;
+class TSettingsStore;
 
-// The stored copy of the playlist: the value "PlayList" of the user's settings,
-// one entry line (path, ", ", quoted title) per entry, each ended by CR LF.
+// The stored copy of the playlist: the setting "PlayList", one entry line (path,
+// ", ", quoted title) per entry, each ended by CR LF. At exit the settings store
+// writes it, keeping a longer stored list over a single entry when ExitNoSaveOne
+// asks for that (TSettingsStore::saveAtExit with PlaylistToStoredText).
 
 QString PlaylistToStoredText(const TPlayListModel &model);
 // Appends an entry for every non-empty line (CR LF, LF or CR ends a line).
 void RestorePlaylistFromText(TPlayListModel &model, QStringView text);
-// Non-empty lines of a stored value.
-int CountStoredPlaylistLines(QStringView text);
 
-void StoreToRegistry(const TPlayListModel &model, QSettings &settings);
-void RestoreFromRegistry(TPlayListModel &model, const QSettings &settings);
-
-// Exit: the list is stored, except that a single entry does not replace a stored
-// list of several when exitNoSaveOne is on. Returns whether it was stored.
-bool StorePlaylistAtExit(const TPlayListModel &model, QSettings &settings, bool exitNoSaveOne);
-// Whether the exit rule above keeps the stored value.
-bool KeepStoredPlaylistAtExit(int currentCount, QStringView storedText, bool exitNoSaveOne);
+// Writes (reads) the stored value at once, outside the exit sequence.
+void StoreToRegistry(const TPlayListModel &model, TSettingsStore &store);
+void RestoreFromRegistry(TPlayListModel &model, const TSettingsStore &store);
 
 // Start-up: the stored list is read only when the program got no arguments.
 // Returns whether the list holds entries afterwards (the window then applies its
 // stored state: floating or docked, bounds, shown).
-bool RestorePlaylistAtStartup(TPlayListModel &model, const QSettings &settings, bool hasArguments);
+bool RestorePlaylistAtStartup(TPlayListModel &model, const TSettingsStore &store,
+                              bool hasArguments);

@@ -183,7 +183,6 @@ TEST_F(BadInputTest, StoredValueOfHundredMegabytes)
     timer.start();
     RestorePlaylistFromText(model, stored);
     EXPECT_EQ(model.Count(), stored.size() / line.size());
-    EXPECT_EQ(CountStoredPlaylistLines(stored), model.Count());
     EXPECT_EQ(PlaylistToStoredText(model), stored);
     EXPECT_LT(timer.elapsed(), kLinearBudgetMs);
 }
