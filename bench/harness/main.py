@@ -19,13 +19,13 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import players as player_table  # noqa: E402
 import report  # noqa: E402
 from process import process_cpu_s, run_measured  # noqa: E402
-from sandbox import RunFolders, make_shared_cache  # noqa: E402
+from sandbox import RunFolders, make_shared_home  # noqa: E402
 from stats import median  # noqa: E402
 from xserver import XServer  # noqa: E402
 
 CLIP_SECONDS = 20
 MARGIN_S = 10   # start-up and teardown beyond the clip's length
-STARTUP_TIMEOUT_S = 10
+STARTUP_TIMEOUT_S = 8
 
 
 def log(text):
@@ -33,10 +33,10 @@ def log(text):
 
 
 class Bench:
-    def __init__(self, args, xserver, cache):
+    def __init__(self, args, xserver, home):
         self.args = args
         self.xserver = xserver
-        self.cache = cache
+        self.home = home
         self.players = [player_table.tavrel_player(args.tavrel)] + [
             p for p in player_table.reference_players() if p.name in args.references]
         self.all_runs = []
@@ -46,7 +46,7 @@ class Bench:
         return self.players[shift:] + self.players[:shift]
 
     def run_player(self, player, argv, case, round_index, timeout_s):
-        with RunFolders(self.cache, owner_uid=player.uid) as folders:
+        with RunFolders(self.home, owner_uid=player.uid) as folders:
             env = folders.env(os.environ)
             env.update(player.env, DISPLAY=self.xserver.display)
             if player.name == report.OURS:
@@ -113,7 +113,7 @@ class Bench:
         return results
 
     def decode_only(self, clip, case, r):
-        with RunFolders(self.cache) as folders:
+        with RunFolders(self.home) as folders:
             result = run_measured(player_table.decode_only_argv(clip), folders.env(os.environ),
                                   os.path.join(folders.root, "stderr.log"), 120)
         log(f"  {case:14} r{r + 1} decode    cpu {result.cpu_s:5.2f} s")
@@ -169,7 +169,8 @@ def run_playlist_bench(command):
     done = subprocess.run([command, "100000", "3"], capture_output=True, text=True, timeout=600)
     body = done.stdout.rstrip() or "(no output)"
     if done.returncode != 0:
-        body += f"\n(exit code {done.returncode}) {tail(done.stderr, 5)}"
+        body += (f"\nbench/playlist/run failed with exit code {done.returncode} "
+                 f"(it hides its build's output; run it by hand to see why). {tail(done.stderr, 5)}")
     return ["## Playlist (100,000 entries, best of 3, against reading the list and testing "
             "each path's existence)", "", "```", body, "```"]
 
@@ -197,9 +198,9 @@ def main():
     args.one_frame = os.path.join(args.media, "one-frame-1080p.mp4")
     deadline = args.deadline or float("inf")
 
-    cache = make_shared_cache()
+    home = make_shared_home()
     with XServer() as xserver:
-        bench = Bench(args, xserver, cache)
+        bench = Bench(args, xserver, home)
         names = [p.name for p in bench.players]
         bench.warm_up()
         log("start-up rounds")
@@ -207,7 +208,7 @@ def main():
         playlist = run_playlist_bench(args.playlist)
         log("playback rounds")
         playback = bench.playback(deadline)
-    shutil.rmtree(cache, ignore_errors=True)
+    shutil.rmtree(home, ignore_errors=True)
 
     refs = [n for n in names if n != report.OURS]
     rounds = len(next(iter(playback.values()))[1]) if playback else 0

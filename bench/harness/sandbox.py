@@ -2,10 +2,11 @@
 
 Tavrel is single-instance per user runtime folder, so every run gets its own
 XDG_RUNTIME_DIR and XDG_CONFIG_HOME: a run can never hand its file to a
-left-over instance, and no run sees another run's settings. The cache folder
-is shared by all runs, as a user's is: without it every GStreamer start would
-rebuild its plug-in registry (about half a second of CPU) and every figure of
-the GStreamer players would carry that.
+left-over instance, and no run sees another run's settings. HOME and the
+cache folder are shared by all runs, as a user's are: GStreamer keeps its
+plug-in registry in the cache and re-scans the plug-ins that look for add-ons
+under HOME whenever HOME changes, which costs half a second of CPU that a
+user's second start never pays.
 """
 import os
 import shutil
@@ -29,22 +30,26 @@ def rest_size_value(left, top, width, height) -> str:
     return qsettings_bytearray(struct.pack("<4i", left, top, width, height))
 
 
-def make_shared_cache():
-    """A cache folder every player may write to (VLC runs as another user)."""
-    path = tempfile.mkdtemp(prefix="tavrel-bench-cache-")
-    os.chmod(path, 0o1777)
+def make_shared_home():
+    """A home folder, with its cache, that every player may write to (VLC runs
+    as another user)."""
+    path = tempfile.mkdtemp(prefix="tavrel-bench-home-")
+    os.mkdir(os.path.join(path, ".cache"))
+    for folder in (path, os.path.join(path, ".cache")):
+        os.chmod(folder, 0o1777)
     return path
 
 
 class RunFolders:
     """Temporary HOME-like folders for one run, removed afterwards."""
 
-    def __init__(self, shared_cache, owner_uid=None):
+    def __init__(self, shared_home, owner_uid=None):
+        self.home = shared_home
         self.root = tempfile.mkdtemp(prefix="tavrel-bench-")
         self.runtime = os.path.join(self.root, "runtime")
         self.config = os.path.join(self.root, "config")
         self.data = os.path.join(self.root, "data")
-        self.cache = shared_cache
+        self.cache = os.path.join(shared_home, ".cache")
         for path in (self.runtime, self.config, self.data):
             os.makedirs(path, mode=0o700)
         if owner_uid is not None:
@@ -54,7 +59,7 @@ class RunFolders:
 
     def env(self, base):
         env = dict(base)
-        env.update(HOME=self.root, XDG_RUNTIME_DIR=self.runtime, XDG_CONFIG_HOME=self.config,
+        env.update(HOME=self.home, XDG_RUNTIME_DIR=self.runtime, XDG_CONFIG_HOME=self.config,
                    XDG_DATA_HOME=self.data, XDG_CACHE_HOME=self.cache)
         return env
 
