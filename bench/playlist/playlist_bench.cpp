@@ -5,6 +5,7 @@
 #include "playlist/playlistfile.h"
 #include "playlist/playlistregistry.h"
 #include "playlist/tplaylistmodel.h"
+#include "settings/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -99,8 +100,16 @@ int main(int argc, char **argv)
     report("Next to the last entry", bestOf([&] { model.SetCurrent(0); }, [&] { model.Next(); }),
            floorMs);
 
-    QSettings settings(dir.filePath(QStringLiteral("store.conf")), QSettings::IniFormat);
-    report("store + restore",
+    report("stored text round trip",
+           bestOf([] {},
+                  [&] {
+                      TPlayListModel restored(model.AppFolder());
+                      RestorePlaylistFromText(restored, PlaylistToStoredText(model));
+                  }),
+           floorMs);
+    TSettingsStore settings(std::make_unique<QSettings>(dir.filePath(QStringLiteral("store.conf")),
+                                                        QSettings::IniFormat));
+    report("store + restore (settings)",
            bestOf([] {},
                   [&] {
                       StoreToRegistry(model, settings);
