@@ -1,11 +1,13 @@
 #include "ttavrelplayer.h"
 
+#include "iplayerhost.h"
+#include "media/filtergraph.h"
 #include "media/videowindow.h"
 #include "tvideoarea.h"
-#include "videogeometry.h"
+#include "tvideopopupmenu.h"
+#include "tvpanel.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QTimer>
@@ -26,7 +28,7 @@ TTavrelPlayer::TTavrelPlayer(QWidget *parent)
     setPalette(pal);
     setAutoFillBackground(true);
 
-    // The thin margin is the sizing frame of a window without a caption.
+    // The thin margin is the sizing frame of a window without a caption; full screen drops it.
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(kSizingBorder, kSizingBorder, kSizingBorder, kSizingBorder);
     Glob = new TVideoArea(this);
@@ -36,65 +38,87 @@ TTavrelPlayer::TTavrelPlayer(QWidget *parent)
     VideoWin->setObjectName(QStringLiteral("VideoWin"));
     VideoWin->setGeometry(0, 0, 0, 0);
     VideoWin->hide();
-    connect(Glob, &TVideoArea::Resized, this, &TTavrelPlayer::layoutPicture);
+    VideoWin->installEventFilter(this);
+    Glob->installEventFilter(this);
+    connect(Glob, &TVideoArea::Resized, this, &TTavrelPlayer::FormResize);
 
-    m_status = new QLabel(Glob);
-    m_status->setObjectName(QStringLiteral("pnStatus"));
-    m_status->setStyleSheet(
-        QStringLiteral("color: white; background: rgba(0, 0, 0, 160); padding: 2px 6px;"));
-    m_status->hide();
-    m_statusTimer = new QTimer(this);
-    m_statusTimer->setSingleShot(true);
-    connect(m_statusTimer, &QTimer::timeout, this, &TTavrelPlayer::HideStatus);
-}
+    createPanels();
+    createMenus();
+    wirePanelRules();
+    wireButtons();
+    applyDefaultColors();
+    loadPictures(QString());
 
-void TTavrelPlayer::ShowStatusText(const QString &text, int tenths, int kind)
-{
-    m_statusText = text;
-    m_statusKind = kind;
-    m_statusTenths = tenths;
-    QFont font = m_status->font();
-    font.setPixelSize(kind == 2 ? 32 : 13);
-    font.setBold(kind == 2);
-    m_status->setFont(font);
-    m_status->setText(text);
-    m_status->adjustSize();
-    // Kind 1 sits at the top right, kind 2 lower down, both inside the video.
-    const int x = qMax(0, Glob->width() - m_status->width() - 9);
-    m_status->move(x, kind == 2 ? 40 : 6);
-    m_status->show();
-    m_status->raise();
-    if (tenths > 0)
-        m_statusTimer->start(tenths * 100);
-    else
-        m_statusTimer->stop();
-}
-
-bool TTavrelPlayer::StatusVisible() const
-{
-    return m_status->isVisible();
-}
-
-void TTavrelPlayer::HideStatus()
-{
-    m_statusTimer->stop();
-    m_status->hide();
+    tVis = new QTimer(this);
+    tVis->setInterval(kVisInterval);
+    connect(tVis, &QTimer::timeout, this, &TTavrelPlayer::tVisTimer);
+    tVis->start();
+    m_lastActivity.start();
+    FormResize();
 }
 
 TTavrelPlayer::~TTavrelPlayer() = default;
+
+void TTavrelPlayer::SetHost(IPlayerHost *host)
+{
+    m_host = host;
+}
+
+const TSettingsRecord &TTavrelPlayer::settings() const
+{
+    return m_host ? m_host->Settings() : m_defaultSettings;
+}
 
 void TTavrelPlayer::ShowPicture(const QSize &sourceSize)
 {
     m_sourceSize = sourceSize;
     Glob->SetShowLogo(sourceSize.isEmpty());
-    layoutPicture();
+    if (sourceSize.isEmpty()) {
+        VideoWin->hide();
+        return;
+    }
+    ApplyVideoGeometry(Zoom());
+    VideoWin->show();
+    VideoWin->lower();
 }
 
-void TTavrelPlayer::layoutPicture()
+bool TTavrelPlayer::IsMediaActive() const
 {
-    const QRect picture = FitPictureRect(m_sourceSize, Glob->size());
-    VideoWin->setGeometry(picture);
-    VideoWin->setVisible(!picture.isEmpty());
+    return m_host ? m_host->IsMediaActive() : !m_sourceSize.isEmpty();
+}
+
+bool TTavrelPlayer::IsDvdMode() const
+{
+    return m_host && m_host->IsDvdMode();
+}
+
+bool TTavrelPlayer::CursorOver(const QWidget *control) const
+{
+    return CursorOver(control, QCursor::pos());
+}
+
+bool TTavrelPlayer::CursorOver(const QWidget *control, QPoint globalCursor) const
+{
+    if (!control || !control->parentWidget())
+        return false;
+    // Hidden controls answer from where they would be: map through the parent, which shows.
+    const QPoint origin = control->parentWidget()->mapToGlobal(control->pos());
+    return ::CursorOver(globalCursor, QRect(origin, control->size()));
+}
+
+void TTavrelPlayer::CloseVideoMenus()
+{
+    for (TVideoPopupMenu *menu :
+         {pmOpen, pmPlay, pmPlayList, pmProp, pmHelp, pmDVDMenu, pmClose, pmMonitor}) {
+        if (menu && menu->IsOpen())
+            menu->Close();
+    }
+}
+
+void TTavrelPlayer::sendCommand(qint32 code, qint32 param)
+{
+    if (m_host)
+        m_host->SendCommand(code, param);
 }
 
 void TTavrelPlayer::paintEvent(QPaintEvent *event)
@@ -103,8 +127,8 @@ void TTavrelPlayer::paintEvent(QPaintEvent *event)
     if (m_firstPaintDone)
         return;
     m_firstPaintDone = true;
-    // The second stage of start-up runs once the window has been drawn, not
-    // inside the paint itself: it opens media and may show boxes.
+    // The second stage of start-up runs once the window has been drawn, not inside the paint
+    // itself: it opens media and may show boxes.
     QMetaObject::invokeMethod(this, &TTavrelPlayer::FirstPaint, Qt::QueuedConnection);
 }
 
@@ -114,9 +138,33 @@ void TTavrelPlayer::closeEvent(QCloseEvent *event)
     emit CloseRequested();
 }
 
+void TTavrelPlayer::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // Glob follows through the layout and runs FormResize from its own resize.
+}
+
+void TTavrelPlayer::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        CloseVideoMenus();
+    QWidget::changeEvent(event);
+}
+
+bool TTavrelPlayer::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == Glob || watched == VideoWin) && event->type() == QEvent::MouseMove) {
+        const auto *move = static_cast<QMouseEvent *>(event);
+        ShowPanelsForMouse(move->globalPosition().toPoint());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 Qt::Edges TTavrelPlayer::edgesAt(const QPoint &pos) const
 {
     Qt::Edges edges;
+    if (m_fullScreen)
+        return edges;
     if (pos.x() < kSizingBorder)
         edges |= Qt::LeftEdge;
     if (pos.x() >= width() - kSizingBorder)
@@ -151,5 +199,6 @@ void TTavrelPlayer::mouseMoveEvent(QMouseEvent *event)
         setCursor(Qt::SizeVerCursor);
     else
         unsetCursor();
+    ShowPanelsForMouse(event->globalPosition().toPoint());
     QWidget::mouseMoveEvent(event);
 }

@@ -1,15 +1,31 @@
 #pragma once
 
-#include <QWidget>
+#include "panellayout.h"
+#include "panelrules.h"
+#include "settings/settingsrecord.h"
+#include "themeloader.h"
 
-class QLabel;
+#include <QElapsedTimer>
+#include <QWidget>
+#include <array>
+
+class IPlayerHost;
 class QTimer;
+class TOrImage;
+class TTimeLine;
+class TVLabel;
+class TVPanel;
 class TVideoArea;
+class TVideoPopupMenu;
 class TVideoWindow;
 
-// The main window: borderless, black, the picture filling the client area.
-// It owns its widgets and forwards what the user asks for; the rules of the
-// player live in the application layer that drives it.
+// The main window: borderless and black, the picture filling the client area under a set of
+// floating panels that come up with the mouse and hide by themselves. The rules live in plain
+// classes (panel layout and rules, readouts, caption fitting, video geometry, themes); this
+// class owns the widgets and applies those rules. Sources are split by concern:
+// ttavrelplayer_panels.cpp (building the panels), _layout.cpp (resize, showing and hiding),
+// _readouts.cpp (clock, position, captions), _screen.cpp (full screen, zoom, monitors) and
+// _theme.cpp (pictures and colours).
 class TTavrelPlayer : public QWidget
 {
     Q_OBJECT
@@ -18,21 +34,51 @@ public:
     static constexpr QSize kDesignClientSize{455, 353};
     static constexpr QSize kMinimumSize{346, 260};
     static constexpr int kSizingBorder = 5;
+    static constexpr int kVisInterval = 220;
+    static constexpr int kIdleCursorMs = 3000;
 
     explicit TTavrelPlayer(QWidget *parent = nullptr);
     ~TTavrelPlayer() override;
 
+    // --- the controls, by their documented names ---
     TVideoArea *Glob = nullptr;
     TVideoWindow *VideoWin = nullptr;
+    TVPanel *panMainMenu = nullptr, *panBorderIcons = nullptr, *pnTime = nullptr,
+            *pnStatus2 = nullptr, *PanVolume = nullptr, *PanZoom = nullptr, *panTimeLine = nullptr,
+            *pnTime2 = nullptr, *pnStatus = nullptr, *pnPlay = nullptr;
+    TOrImage *iOpen = nullptr, *iPlay = nullptr, *iPlayList = nullptr, *iProp = nullptr,
+             *iHelp = nullptr, *iMinim = nullptr, *iFullScr = nullptr, *iClose = nullptr,
+             *iVolume = nullptr, *iZoom = nullptr;
+    TOrImage *PPlay = nullptr, *PStop = nullptr, *PPause = nullptr, *pHome = nullptr,
+             *pPrev = nullptr, *pNext = nullptr, *pOpen = nullptr, *pList = nullptr,
+             *pFullScr = nullptr;
+    TVLabel *lbTime = nullptr, *lbStatus2 = nullptr, *ll = nullptr, *l2 = nullptr,
+            *lbTime2 = nullptr, *lbstatus = nullptr;
+    TTimeLine *lVolume = nullptr, *lZoom = nullptr, *pl = nullptr;
+    // The on-video menus; their items are filled by the menu code.
+    TVideoPopupMenu *pmOpen = nullptr, *pmPlay = nullptr, *pmPlayList = nullptr, *pmProp = nullptr,
+                    *pmHelp = nullptr, *pmDVDMenu = nullptr, *pmClose = nullptr,
+                    *pmMonitor = nullptr;
+    QTimer *tVis = nullptr;
+
+    // --- wiring ---
+    void SetHost(IPlayerHost *host);
+    IPlayerHost *Host() const { return m_host; }
+    // Reads the theme at creation: pictures, colour table and "config.ini" of the folder.
+    // An empty or missing folder keeps the built-in look.
+    void LoadTheme(const QString &themeFolder);
+    const TThemeConfig &ThemeConfig() const { return m_themeConfig; }
+    // The theme's colour table as read at creation, for the windows that take their colours
+    // from the main window's copy (the playlist).
+    const std::optional<TColorTable> &ColorTable() const { return m_colorTable; }
+    // The colour the panels' controls are drawn on; it is cut out over the picture.
+    static constexpr TColor kPanelKey = 0x0A0A0A;
 
     bool FirstPaintDone() const { return m_firstPaintDone; }
 
-    // Places the picture over the video area for a source of this display size
-    // (an empty size hides it and brings the logo back).
+    // --- picture and status ---
+    // A medium of this display size is shown (empty: nothing is open, the logo comes back).
     void ShowPicture(const QSize &sourceSize);
-
-    // The one way to show a transient message over the video: kind 1 the
-    // small caption, kind 2 the large one; shown for tenths of a second.
     void ShowStatusText(const QString &text, int tenths, int kind);
     QString LastStatusText() const { return m_statusText; }
     int LastStatusKind() const { return m_statusKind; }
@@ -40,27 +86,136 @@ public:
     bool StatusVisible() const;
     void HideStatus();
 
+    // --- queries shared by the main window's rules ---
+    bool IsMediaActive() const;
+    bool IsDvdMode() const;
+    bool IsFullScreen() const { return m_fullScreen; }
+    // Whether the cursor is over the control, borders included (hidden controls too).
+    bool CursorOver(const QWidget *control) const;
+    bool CursorOver(const QWidget *control, QPoint globalCursor) const;
+
+    // --- panels ---
+    void RaisePanels();
+    void CloseVideoMenus();
+    void FormResize();
+    TPanelLayout Layout() const { return m_layout; }
+    // What a mouse move at this screen position brings up (the form, Glob and VideoWin call
+    // it for every move that passes the input filters).
+    void ShowPanelsForMouse(QPoint globalCursor);
+    // Start-up: the icon bar, and the transport bar when StartShowPlayPanel is set.
+    void ShowStartPanels();
+    void ShowFirstStartHints(int startCount);
+    void ShowMainMenuIcons();
+    // Right button / grave key: the transport bar on and off.
+    void TogglePlayPanel(bool timed);
+    void ShowClock(int tenths);      // command 305
+    void ShowLargeClock(int tenths); // command 306
+    bool ClockPinned() const { return m_clockPinned; }
+    bool ClockLoadMode() const { return m_clockLoadMode; }
+    // The processor load written into the clock by the one-second timer.
+    void SetClockLoad(int percent);
+
+    // --- full screen, zoom, aspect, monitors ---
+    void SetFullScreen(bool on);
+    void ApplyVideoGeometry(int zoom);
+    int Zoom() const;
+    int ZoomBar() const;
+    void SetZoomBar(int position);
+    void ZoomStep(bool up);                   // commands 48 / 49
+    void FillHeight();                        // command 303
+    void ZoomOrFill();                        // command 304
+    void ApplyPictureAsIs(bool quiet = true); // command 319
+    void CropMore();                          // command 316
+    void CropLess();                          // command 317
+    int Crop() const { return m_crop; }
+    void SetAspectMode(int mode);
+    int AspectMode() const { return m_aspectMode; }
+    void PanBy(int dx, int dy);
+    QPoint Pan() const { return {m_panX, m_panY}; }
+    void ToggleTopMost();          // command 337
+    void MoveToSecondMonitor();    // monTwo, Ctrl+F
+    void MoveBackToFirstMonitor(); // the tray's item
+    bool CanMoveToSecondMonitor() const;
+
+    // --- volume bar and time line ---
+    void SetVolumeBar(int position);
+    int VolumeBar() const;
+    void SetTimeLine(int maximum, int position);
+
 signals:
     // Right after the window's first paint, exactly once.
     void FirstPaint();
     // Every close request of the window; the application decides.
     void CloseRequested();
+    // The user moved the volume bar (not the application's own SetVolumeBar).
+    void VolumeBarMoved(int position);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void layoutPicture();
+    // ttavrelplayer_panels.cpp
+    void createPanels();
+    void createMenus();
+    void wirePanelRules();
+    void wireButtons();
+    TVPanel *panelOf(TPanelId id) const;
+    // ttavrelplayer_layout.cpp
+    TPanelContext panelContext() const;
+    void applyLayout(const TPanelLayout &layout);
+    void sendCommand(qint32 code, qint32 param = 0);
+    // ttavrelplayer_readouts.cpp
+    void tVisTimer();
+    void showSmallStatus(const QString &text, int tenths);
+    void showLargeStatus(const QString &text, int tenths);
+    void plMouseMove(int value);
+    void idleCursorCheck();
+    void noteMouseActivity(QPoint globalCursor);
+    // ttavrelplayer_screen.cpp
+    void lZoomChange();
+    QSize sourceSize() const;
+    // ttavrelplayer_theme.cpp
+    void loadPictures(const QString &themeFolder);
+    void applyColorTable(const TColorTable &table);
+    void applyDefaultColors();
+
+    const TSettingsRecord &settings() const;
     Qt::Edges edgesAt(const QPoint &pos) const;
 
+    IPlayerHost *m_host = nullptr;
+    TSettingsRecord m_defaultSettings;
+    TThemeConfig m_themeConfig;
+    std::optional<TColorTable> m_colorTable;
+    TPanelLayout m_layout = TPanelLayout::Design();
+    QSize m_layoutGlob = TPanelLayout::kDesignGlob;
+
     QSize m_sourceSize;
-    QLabel *m_status = nullptr;
-    QTimer *m_statusTimer = nullptr;
     QString m_statusText;
     int m_statusKind = 0;
     int m_statusTenths = 0;
+    bool m_statusForced = false;
     bool m_firstPaintDone = false;
+
+    bool m_clockLoadMode = false;
+    bool m_clockPinned = false;
+    int m_hoverAge = 0;
+    QPoint m_lastCursor;
+    QElapsedTimer m_lastActivity;
+    bool m_cursorHidden = false;
+    bool m_updatingReadouts = false;
+    bool m_settingVolume = false;
+    bool m_quietZoom = false;
+
+    bool m_fullScreen = false;
+    QRect m_windowedBounds;
+    int m_aspectMode = 0;
+    int m_panX = 0;
+    int m_panY = 0;
+    int m_crop = 0;
 };

@@ -1,6 +1,6 @@
 #include "tvideoarea.h"
 
-#include "tlogo.h"
+#include "themeloader.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -37,7 +37,8 @@ void TVideoArea::paintEvent(QPaintEvent *event)
     p.fillRect(event->rect(), palette().color(QPalette::Window));
     if (!m_showLogo)
         return;
-    const QImage logo = TLogo::image();
+    // The logo is built in and not themable; it is copied unscaled into the middle.
+    static const QImage logo = ThemeLoader::BuiltInPicture(QStringLiteral("TVL"));
     p.drawImage((width() - logo.width()) / 2, (height() - logo.height()) / 2, logo);
 }
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QtGlobal>
+
+class TFilterGraph;
+struct TSettingsRecord;
+
+// What the main window's rules need to know about, and ask of, the player that drives it.
+// The application implements it; the window works without one (nothing is ever playing,
+// default settings, built-in texts).
+class IPlayerHost
+{
+public:
+    virtual ~IPlayerHost() = default;
+
+    // A medium is loaded and the graph is paused or running.
+    virtual bool IsMediaActive() const = 0;
+    // A medium is being opened right now (the zoom readout stays quiet then).
+    virtual bool IsMediaOpening() const = 0;
+    virtual bool IsDvdMode() const = 0;
+    // In DVD mode: the current title's total time is zero, i.e. a disc menu is showing.
+    virtual bool IsDvdMenuShowing() const = 0;
+    // The display aspect X_a : Y_a of the DVD's current video; empty when not known.
+    virtual QSize DvdAspect() const = 0;
+    virtual int AudioStreamCount() const = 0;
+    // The medium is a still picture (its duration exceeds 360000 s).
+    virtual bool IsStillPicture() const = 0;
+
+    // Runs a command of the dispatcher and returns its answer (positions 321, durations 322,
+    // state 309 ...).
+    virtual qint32 SendCommand(qint32 code, qint32 param) = 0;
+    // The graph, for the picture's size and the crop; may be null.
+    virtual TFilterGraph *Graph() const = 0;
+
+    virtual const TSettingsRecord &Settings() const = 0;
+    // The show-elapsed flag and the always-on-top flag are settings the window toggles.
+    virtual TSettingsRecord &MutableSettings() = 0;
+    // Text N of the language table.
+    virtual QString Text(int index) const = 0;
+
+    // The click on the volume icon (quick volume).
+    virtual void QuickVolumeClick() = 0;
+};
