@@ -101,8 +101,10 @@ void TTavrelApp::RestoreWindowRect()
 
 bool TTavrelApp::IsMediaActive() const
 {
+    // Loaded means the graph holds a rendered medium; the media-open flag is
+    // cleared by a close before the close asks this.
     const int state = m_graph->State();
-    return m_media.MediaOpen && (state == TFilterGraph::Paused || state == TFilterGraph::Running);
+    return m_graph->Active() && (state == TFilterGraph::Paused || state == TFilterGraph::Running);
 }
 
 void TTavrelApp::ShowStatusText(const QString &text, int tenths, int kind)

@@ -52,6 +52,10 @@ public:
     TSettingsRecord &MutableSettings() { return m_settings; }
     const TLang &Lang() const { return m_lang; }
     const TMediaState &Media() const { return m_media; }
+    // Plug-ins and tests add their own codes here.
+    TCommandDispatcher &Dispatcher() { return m_dispatcher; }
+    bool Exiting() const { return m_exiting; }
+    bool ExitAtEnd() const { return m_exitAtEnd; }
 
     bool IsMediaActive() const;
     bool IsDvdMode() const { return false; }

@@ -90,9 +90,11 @@ void TTavrelApp::OpenFile(const QString &name, int audioStream, int startSeconds
         }
     }
 
+    // The name and title come from the playlist; a file opened past the
+    // playlist keeps its own.
     m_media.Info.CurrentName = m_playlist->CurrentFileName();
     m_media.Info.CurrentTitle = m_playlist->CurrentTitle();
-    if (m_media.Info.CurrentName.isEmpty()) {
+    if (m_media.Info.CurrentName != name) {
         m_media.Info.CurrentName = name;
         m_media.Info.CurrentTitle = QFileInfo(name).completeBaseName();
     }
@@ -179,7 +181,7 @@ void TTavrelApp::SaveResumePosition()
     candidate.positionSeconds = SendCommand(Cmd::QueryPosition, 0);
     candidate.durationSeconds = SendCommand(Cmd::QueryDuration, 0);
     TResumePositions positions(*m_store);
-    positions.Store(m_playlist->CurrentFileName(), candidate, thresholdsOf(m_settings));
+    positions.Store(m_media.Info.CurrentName, candidate, thresholdsOf(m_settings));
 }
 
 int TTavrelApp::PositionSeconds() const

@@ -150,8 +150,9 @@ void TTavrelApp::OnGraphComplete()
     NotifyPlugins(2, 1);
 
     const QString current = m_playlist->CurrentFileName();
-    if (!current.isEmpty() && QFileInfo(current).isFile())
-        TResumePositions(*m_store).Forget(current);
+    const QString watched = m_media.Info.CurrentName;
+    if (!watched.isEmpty() && QFileInfo(watched).isFile())
+        TResumePositions(*m_store).Forget(watched);
     if (m_media.PowerOffAtEndOfFilm)
         PowerOff();
 
