@@ -1,6 +1,8 @@
 #include "../support/mediatestsupport.h"
 #include "media/filtergraph.h"
 
+#include <QCoreApplication>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -84,14 +86,18 @@ TEST(GraphEvents, EndOfMediaArrivesOnceAfterItsGeneralEvent)
     std::vector<int> events;
     QObject::connect(&graph, &TFilterGraph::OnDSEvent,
                      [&](int code, qint64, qint64) { events.push_back(code); });
-    QObject::connect(&graph, &TFilterGraph::OnGraphComplete,
-                     [&](int result) { events.push_back(1000 + result); });
+    QThread *deliveredOn = nullptr;
+    QObject::connect(&graph, &TFilterGraph::OnGraphComplete, [&](int result) {
+        events.push_back(1000 + result);
+        deliveredOn = QThread::currentThread();
+    });
     graph.SetActive(true);
     ASSERT_EQ(graph.RenderFile(Clip("short.mp4")), 0);
     ASSERT_TRUE(graph.Play());
     ASSERT_TRUE(WaitUntil([&] { return !events.empty(); }, 8000)) << "no end of media";
     MediaTest::Spin(200);
     EXPECT_EQ(events, (std::vector<int>{MediaEvent::Complete, 1000}));
+    EXPECT_EQ(deliveredOn, QCoreApplication::instance()->thread());
 }
 
 TEST(GraphEvents, AHandlerMayReleaseTheGraph)
