@@ -16,7 +16,6 @@ constexpr GstClockTime RenderTimeout = 10 * GST_SECOND;
 // error of a demuxer that gives up at once (a file cut short before its index),
 // and then nothing more ever arrives.
 constexpr GstClockTime RenderSilenceTimeout = 3 * GST_SECOND;
-constexpr GstClockTime StateTimeout = 5 * GST_SECOND;
 constexpr GstClockTime PollSlice = 50 * GST_MSECOND;
 
 void EnsureFrameworkInitialized()
@@ -62,7 +61,7 @@ void TFilterGraph::Private::CreatePipeline()
                               MediaError::Failed);
     gst_object_ref_sink(pipeline);
     // playbin's own colour balance stage upsets cropping (the crop is applied
-    // twice); picture adjustment gets a stage of its own in the video sink.
+    // twice), so it is left out; picture adjustments belong in the video sink.
     constexpr guint SoftColourBalance = 0x400;
     guint flags = 0;
     g_object_get(pipeline, "flags", &flags, nullptr);
