@@ -12,7 +12,7 @@ void KeyOutBackground(TVLabel *label)
         return;
     }
     const QImage mask = picture.convertToFormat(QImage::Format_RGB32)
-                            .createMaskFromColor(toRgb(label->color()), Qt::MaskOutColor);
+                            .createMaskFromColor(toRgb(label->color()), Qt::MaskInColor);
     label->setMask(QBitmap::fromImage(mask));
 }
 

@@ -31,7 +31,10 @@ QString LargeClock(const QTime &time)
 
 QString SmallClock(const QTime &time)
 {
-    return QLocale::system().toString(time, QLocale::LongFormat) + QLatin1Char(' ');
+    // The long format with seconds, without the time zone some locales add to it.
+    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    return QLocale::system().toString(time, format.trimmed()) + QLatin1Char(' ');
 }
 
 } // namespace Readouts

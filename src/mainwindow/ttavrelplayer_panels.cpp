@@ -114,12 +114,15 @@ void TTavrelPlayer::createPanels()
     iZoom = makeButton(PanZoom, "iZoom", 0);
     lZoom = makeSlider(PanZoom, "lZoom", QRect(7, 32, 16, 194), TGaugeKind::gkVerticalBar,
                        VideoGeometry::kZoomSliderMax, 1);
+    lZoom->setProgress(0);
 
     panTimeLine = makePanel(Glob, "panTimeLine", d.panTimeLine, 1, false);
-    const QFont lineFont = skinFont(form, -11, true);
-    ll = makeLabel(panTimeLine, "ll", QRect(1, -4, 38, 24), lineFont, clAqua,
+    // The position readouts sit at the top of the panel, above the slider; a slightly larger
+    // font than the form's keeps them readable over a moving picture.
+    const QFont lineFont = skinFont(form, -13, true);
+    ll = makeLabel(panTimeLine, "ll", QRect(1, 0, 38, 18), lineFont, clAqua,
                    QStringLiteral("0:00:00"));
-    l2 = makeLabel(panTimeLine, "l2", QRect(69, -4, 44, 24), lineFont, clWhite,
+    l2 = makeLabel(panTimeLine, "l2", QRect(69, 0, 44, 18), lineFont, clWhite,
                    QStringLiteral(">0:00:00"));
     l2->hide();
     pl = makeSlider(panTimeLine, "pl", QRect(0, 20, d.panTimeLine.width(), 16),

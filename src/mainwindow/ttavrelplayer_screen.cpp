@@ -70,7 +70,9 @@ QSize TTavrelPlayer::sourceSize() const
 
 void TTavrelPlayer::ApplyVideoGeometry(int zoom)
 {
-    if (!IsMediaActive() || m_sourceSize.isEmpty())
+    // The picture is placed from the moment the player shows it (which may be just before the
+    // graph first pauses) until it takes it away.
+    if (m_sourceSize.isEmpty())
         return;
     VideoGeometry::TInput in;
     in.glob = Glob->size();
@@ -88,7 +90,9 @@ void TTavrelPlayer::ApplyVideoGeometry(int zoom)
     m_panY = out.panY;
     if (out.picture.isEmpty())
         return;
-    if (TFilterGraph *graph = m_host ? m_host->Graph() : nullptr; graph && graph->HasPicture())
+    // Changing the crop makes the engine redraw a paused frame, so only a real change is sent.
+    TFilterGraph *graph = m_host ? m_host->Graph() : nullptr;
+    if (graph && graph->HasPicture() && graph->SourceRect() != out.sourceRect)
         graph->SetSourceRect(out.sourceRect);
     VideoWin->setGeometry(out.picture);
 }
@@ -163,10 +167,11 @@ void TTavrelPlayer::ApplyPictureAsIs(bool quiet)
     m_panX = 0;
     m_panY = 0;
     m_quietZoom = quiet;
-    if (ZoomBar() == VideoGeometry::kZoomSliderOffset)
-        ApplyVideoGeometry(0);
     SetZoomBar(VideoGeometry::kZoomSliderOffset);
     m_quietZoom = false;
+    // The slider's change handler places the picture only while something plays; a picture
+    // shown just before the graph first runs is placed here.
+    ApplyVideoGeometry(Zoom());
 }
 
 void TTavrelPlayer::CropMore()
