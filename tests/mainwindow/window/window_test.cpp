@@ -13,6 +13,10 @@
 #include "windowcommands.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -259,6 +263,112 @@ TEST_F(WindowTest, StackingOrderPutsTheLargeClockOnTop)
     EXPECT_LT(place(window.pnPlay), place(window.pnStatus));
     EXPECT_LT(place(window.pnStatus2), place(window.pnTime2));
     EXPECT_EQ(children.last(), window.pnTime2);
+}
+
+TEST_F(WindowTest, LabelsShowOnlyTheirTextOverThePicture)
+{
+    window.ShowStatusText(QStringLiteral("Громкость - 40 %"), 10, 1);
+    const QRegion shape = window.lbstatus->mask();
+    ASSERT_FALSE(shape.isEmpty());
+    const QImage picture = window.lbstatus->picture();
+    int keyed = 0;
+    int kept = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const bool background
+                = (picture.pixel(x, y) & 0xFFFFFF) == (toRgb(TTavrelPlayer::kPanelKey) & 0xFFFFFF);
+            EXPECT_EQ(shape.contains(QPoint(x, y)), !background) << x << "," << y;
+            (background ? keyed : kept)++;
+        }
+    }
+    EXPECT_GT(keyed, 0);
+    EXPECT_GT(kept, 0);
+}
+
+TEST_F(WindowTest, FullScreenTakesTheMonitorWithTheLargeLayoutAndComesBack)
+{
+    const QRect windowed = window.geometry();
+    window.SetFullScreen(true);
+    QApplication::processEvents();
+    EXPECT_TRUE(window.IsFullScreen());
+    EXPECT_EQ(window.geometry(), window.screen()->geometry());
+    EXPECT_EQ(window.Glob->size(), window.screen()->geometry().size()); // no sizing frame
+    EXPECT_EQ(window.panMainMenu->size(), QSize(240, 48));
+    EXPECT_EQ(window.panTimeLine->height(), 50);
+    EXPECT_EQ(window.pl->height(), 24);
+
+    window.SetFullScreen(false);
+    QApplication::processEvents();
+    EXPECT_FALSE(window.IsFullScreen());
+    EXPECT_EQ(window.geometry(), windowed);
+    EXPECT_EQ(window.panMainMenu->size(), QSize(160, 32));
+    EXPECT_EQ(window.panTimeLine->height(), 36);
+}
+
+TEST_F(WindowTest, AlwaysOnTopInFullScreenOnlySetsTheFlag)
+{
+    window.SetFullScreen(true);
+    window.ToggleTopMost();
+    EXPECT_TRUE(host.settings.TOPMOST);
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    window.ToggleTopMost();
+    EXPECT_FALSE(host.settings.TOPMOST);
+}
+
+TEST_F(WindowTest, SecondMonitorMoveNeedsASecondMonitor)
+{
+    if (QGuiApplication::screens().size() > 1)
+        GTEST_SKIP() << "this platform has more than one screen";
+    const QRect before = window.geometry();
+    EXPECT_FALSE(window.CanMoveToSecondMonitor());
+    window.MoveToSecondMonitor();
+    EXPECT_EQ(window.geometry(), before);
+    EXPECT_FALSE(window.IsFullScreen());
+}
+
+TEST_F(WindowTest, HoverReadoutUsesTheThemePrefixAndTheTimeUnderTheCursor)
+{
+    QTemporaryDir theme;
+    ASSERT_TRUE(theme.isValid());
+    QFile config(theme.filePath(QStringLiteral("config.ini")));
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write("[TimeLine]\nPointTransDiv=at:\n");
+    config.close();
+    window.LoadTheme(theme.path() + QLatin1Char('/'));
+    window.ShowPicture({640, 480});
+    window.SetTimeLine(7200, 0);
+    window.panTimeLine->ShowFor(30);
+    ASSERT_TRUE(window.panTimeLine->isVisible());
+    QMouseEvent move(QEvent::MouseMove, QPointF(window.pl->width() / 2.0, 8),
+                     window.pl->mapToGlobal(QPointF(window.pl->width() / 2.0, 8)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window.pl, &move);
+    EXPECT_TRUE(window.l2->isVisible());
+    EXPECT_TRUE(window.l2->caption().startsWith(QStringLiteral("at:")));
+    EXPECT_EQ(window.l2->x(), window.ll->x() + window.ll->width());
+    // Without a picture there is no hover readout.
+    window.l2->hide();
+    host.mediaActive = false;
+    QApplication::sendEvent(window.pl, &move);
+    EXPECT_FALSE(window.l2->isVisible());
+}
+
+TEST_F(WindowTest, ReadoutTimerFillsTheTimeLineFromThePlayer)
+{
+    host.answers[Cmd::QueryDuration] = 7200;
+    host.answers[Cmd::QueryPosition] = 7300;
+    host.settings.ShowCurent = false;
+    window.ShowPicture({640, 480});
+    window.panTimeLine->ShowFor(30);
+    QTRY_COMPARE_WITH_TIMEOUT(window.pl->maxValue(), 7200, 1000);
+    EXPECT_EQ(window.pl->progress(), 7200);
+    QTRY_COMPARE_WITH_TIMEOUT(window.ll->caption(), QStringLiteral("0:00:00"), 1000);
+    host.settings.ShowCurent = true;
+    host.answers[Cmd::QueryPosition] = 7200;
+    QTRY_COMPARE_WITH_TIMEOUT(window.ll->caption(), QStringLiteral("2:00:00"), 1000);
+    // The readout's own updates of the slider never seek.
+    for (const auto &[code, param] : host.sent)
+        EXPECT_NE(code, Cmd::SeekTo);
 }
 
 } // namespace
