@@ -10,6 +10,7 @@ import argparse
 import datetime
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -40,6 +41,8 @@ class Bench:
         self.players = [player_table.tavrel_player(args.tavrel)] + [
             p for p in player_table.reference_players() if p.name in args.references]
         self.all_runs = []
+        self.startup_clip = {p.name: args.one_frame for p in self.players}
+        self.notes = []
 
     def rotated(self, round_index):
         shift = round_index % len(self.players)
@@ -57,7 +60,9 @@ class Bench:
             x_before = process_cpu_s(self.xserver.proc.pid)
             result = run_measured(argv, env, os.path.join(folders.root, "stderr.log"), timeout_s,
                                   markers=("first-frame-ms",),
-                                  on_timeout=lambda pid: player.quit(pid, env))
+                                  on_timeout=lambda pid: player.quit(pid, env),
+                                  on_mark=(lambda _, pid: player.quit(pid, env))
+                                  if player.quit_after_first_frame else None)
             x_after = process_cpu_s(self.xserver.proc.pid)
             logs = result.stdout + read_text(result.stderr_path) + read_text(gst_log)
             run = self.judge(player, case, round_index, result, logs, x_after - x_before)
@@ -81,8 +86,8 @@ class Bench:
                 f" (first frame reported at {shown:.2f} s)" if shown is not None else ""))
         elif result.exit_code != 0:
             run.update(ok=False, problem=f"exit code {result.exit_code}: {tail(logs)}")
-        elif player.name == report.OURS and case == "start-up" and "first_frame_s" not in run:
-            run.update(ok=False, problem="no first-frame-ms line")
+        elif player.quit_after_first_frame and case == "start-up" and "first_frame_s" not in run:
+            run.update(ok=False, problem="exited without a first-frame-ms line")
         self.all_runs.append(run)
         return run
 
@@ -98,8 +103,19 @@ class Bench:
     def warm_up(self):
         log("warm-up (not counted): one start of every player")
         for player in self.players:
-            self.run_player(player, player.startup(self.args.one_frame), "warm-up", 0,
-                            STARTUP_TIMEOUT_S)
+            run = self.run_player(player, player.startup(self.args.one_frame), "warm-up", 0,
+                                  STARTUP_TIMEOUT_S)
+            if player.quit_after_first_frame and "first_frame_s" not in run:
+                # A player that never shows the lone frame is timed on the first frame
+                # of the 1080p film instead: the same picture, plus a sound track to set up.
+                fallback = os.path.join(self.args.media, "playback-1080p.mp4")
+                self.startup_clip[player.name] = fallback
+                self.notes.append(
+                    f"{player.name} did not report a first frame on the one-frame clip; its "
+                    f"start-up figure is the first frame of {os.path.basename(fallback)} (the "
+                    "same first picture, with a sound track to open as well).")
+                self.run_player(player, player.startup(fallback), "warm-up", 0,
+                                STARTUP_TIMEOUT_S)
         # Only a warm-up that failed is worth reporting.
         self.all_runs = [run for run in self.all_runs if not run["ok"]]
 
@@ -108,8 +124,8 @@ class Bench:
         for r in range(self.args.startup_rounds):
             for player in self.rotated(r):
                 results[player.name].append(
-                    self.run_player(player, player.startup(self.args.one_frame), "start-up", r,
-                                    STARTUP_TIMEOUT_S))
+                    self.run_player(player, player.startup(self.startup_clip[player.name]),
+                                    "start-up", r, STARTUP_TIMEOUT_S))
         return results
 
     def decode_only(self, clip, case, r):
@@ -175,7 +191,13 @@ def run_playlist_bench(command):
             "each path's existence)", "", "```", body, "```"]
 
 
+def stop_on_sigterm(*_):
+    raise KeyboardInterrupt
+
+
 def main():
+    # A stopped run still takes its X server and the player it ran down with it.
+    signal.signal(signal.SIGTERM, stop_on_sigterm)
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--tavrel", required=True)
@@ -199,6 +221,13 @@ def main():
     deadline = args.deadline or float("inf")
 
     home = make_shared_home()
+    try:
+        return measure_and_report(args, home, deadline)
+    finally:
+        shutil.rmtree(home, ignore_errors=True)
+
+
+def measure_and_report(args, home, deadline):
     with XServer() as xserver:
         bench = Bench(args, xserver, home)
         names = [p.name for p in bench.players]
@@ -208,7 +237,6 @@ def main():
         playlist = run_playlist_bench(args.playlist)
         log("playback rounds")
         playback = bench.playback(deadline)
-    shutil.rmtree(home, ignore_errors=True)
 
     refs = [n for n in names if n != report.OURS]
     rounds = len(next(iter(playback.values()))[1]) if playback else 0
@@ -218,6 +246,7 @@ def main():
              f"interleaved round by round. Medians; ratios are Tavrel / player, taken "
              f"within each round.", ""]
     lines += [f"- {p.name}: {p.note}" for p in bench.players] + [""]
+    lines += [f"Note: {note}" for note in bench.notes] + ([""] if bench.notes else [])
     if startup:
         lines += report.startup_section(startup, names) + [""]
     for clip, (results, decode) in playback.items():

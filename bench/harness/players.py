@@ -39,6 +39,7 @@ class Player:
     gst_log: bool = False
     note: str = ""
     quit: Callable[[int, dict], None] = None  # (pid, env): ask the player to stop
+    quit_after_first_frame: bool = False
 
     def __post_init__(self):
         if self.quit is None:
@@ -48,14 +49,23 @@ class Player:
 def tavrel_player(binary):
     def quit_command(pid, env):
         # The player's own exit command, through the same private runtime folder.
-        subprocess.run([binary, "--command", "exit"], env=env, timeout=5,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            asked = subprocess.run([binary, "--command", "exit"], env=env, timeout=5,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if asked.returncode == 0:
+                return
+        except subprocess.TimeoutExpired:
+            pass
         terminate(pid)
 
     return Player(
         name="tavrel",
         playback=lambda clip: [binary, clip, "-EEND"],
-        startup=lambda clip: [binary, clip, "-EEND", "--report-first-frame"],
+        # Not with -EEND: on the one-frame clip the player may reach the end and
+        # quit before it has painted (and reported) the frame. It is asked to
+        # quit as soon as it reports the first frame instead.
+        startup=lambda clip: [binary, clip, "--report-first-frame"],
+        quit_after_first_frame=True,
         drops=drops.from_gst_bus_log,
         env=dict(GST_QOS_LOG, QT_QPA_PLATFORM="xcb"),
         gst_log=True,

@@ -23,12 +23,15 @@ class RunResult:
     stderr_path: str = ""
 
 
-def run_measured(argv, env, stderr_path, timeout_s, markers=(), on_timeout=None, cwd=None):
+def run_measured(argv, env, stderr_path, timeout_s, markers=(), on_timeout=None, on_mark=None,
+                 cwd=None):
     """Starts argv, waits for its exit (at most timeout_s), and returns a RunResult.
 
     `markers` are stdout line prefixes whose first appearance is timed from the
     spawn. `on_timeout(pid)` is called once when the time is up (to ask the
     player to quit); the process is killed 5 s later if it still runs.
+    `on_mark(marker, pid)` is called from the reading thread when a marker first
+    appears.
     """
     result = RunResult(stderr_path=stderr_path)
     with open(stderr_path, "wb") as err:
@@ -45,6 +48,8 @@ def run_measured(argv, env, stderr_path, timeout_s, markers=(), on_timeout=None,
             for marker in markers:
                 if line.startswith(marker) and marker not in result.marks:
                     result.marks[marker] = now
+                    if on_mark:
+                        on_mark(marker, proc.pid)
 
     reader = threading.Thread(target=read_stdout, daemon=True)
     reader.start()
@@ -57,7 +62,12 @@ def run_measured(argv, env, stderr_path, timeout_s, markers=(), on_timeout=None,
 
     waiter = threading.Thread(target=wait_exit, daemon=True)
     waiter.start()
-    waiter.join(timeout_s)
+    try:
+        waiter.join(timeout_s)
+    except BaseException:
+        # Interrupted (Ctrl-C, SIGTERM): leave no player behind.
+        os.kill(proc.pid, 9)
+        raise
     if waiter.is_alive():
         result.timed_out = True
         if on_timeout:
