@@ -117,6 +117,8 @@ public:
 
     // --- full screen, zoom, aspect, monitors ---
     void SetFullScreen(bool on);
+    // The window's rectangle to store at exit: the windowed bounds while in full screen.
+    QRect WindowedBounds() const { return m_fullScreen ? m_windowedBounds : geometry(); }
     void ApplyVideoGeometry(int zoom);
     int Zoom() const;
     int ZoomBar() const;
@@ -149,6 +151,9 @@ signals:
     void CloseRequested();
     // The user moved the volume bar (not the application's own SetVolumeBar).
     void VolumeBarMoved(int position);
+    // The panels were laid out again for a new size of the video area (a docked playlist
+    // re-fits itself then).
+    void LayoutChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -24,6 +24,7 @@ void TTavrelPlayer::FormResize()
     m_layout = ComputePanelLayout(Glob->size(), m_fullScreen, large, m_layout, m_layoutGlob);
     m_layoutGlob = Glob->size();
     applyLayout(m_layout);
+    emit LayoutChanged();
     ApplyVideoGeometry(Zoom());
 }
 
