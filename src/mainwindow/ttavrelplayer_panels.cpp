@@ -114,7 +114,9 @@ void TTavrelPlayer::createPanels()
     iZoom = makeButton(PanZoom, "iZoom", 0);
     lZoom = makeSlider(PanZoom, "lZoom", QRect(7, 32, 16, 194), TGaugeKind::gkVerticalBar,
                        VideoGeometry::kZoomSliderMax, 1);
-    lZoom->setProgress(0);
+    // Every opened medium starts with the picture as is (slider 25, zoom 0); starting there
+    // also places a picture correctly for a player that does not reset it.
+    lZoom->setProgress(VideoGeometry::kZoomSliderOffset);
 
     panTimeLine = makePanel(Glob, "panTimeLine", d.panTimeLine, 1, false);
     // The position readouts sit at the top of the panel, above the slider; a slightly larger
