@@ -22,6 +22,17 @@ void EnsureFrameworkInitialized()
 {
     if (!gst_is_initialized())
         gst_init(nullptr, nullptr);
+    static bool ranked = false;
+    if (ranked)
+        return;
+    ranked = true;
+    // OpenAL plays through the same sound servers that autoaudiosink tries
+    // first, so it adds nothing when they fail, only "AL lib" errors for
+    // every graph on machines without sound. Leave it out of the automatic choice.
+    if (GstPluginFeature *openal = gst_registry_lookup_feature(gst_registry_get(), "openalsink")) {
+        gst_plugin_feature_set_rank(openal, GST_RANK_NONE);
+        gst_object_unref(openal);
+    }
 }
 
 } // namespace
@@ -76,6 +87,7 @@ void TFilterGraph::Private::CreatePipeline()
         g_object_set(sink, "sync", TRUE, "qos", TRUE, nullptr);
         g_object_set(pipeline, "video-sink", sink, nullptr);
     }
+    g_signal_connect(pipeline, "deep-element-added", G_CALLBACK(&Private::OnElementAdded), this);
     GstBus *bus = gst_element_get_bus(pipeline);
     gst_bus_set_sync_handler(bus, &Private::OnBusMessage, this, nullptr);
     gst_object_unref(bus);
@@ -106,6 +118,7 @@ void TFilterGraph::Private::ReleasePipeline()
     pipeline = nullptr;
     videoSink.reset();
     uri.clear();
+    ResetDvd();
     if (videoWindow)
         videoWindow->ClearFrame();
 }
@@ -179,15 +192,21 @@ int TFilterGraph::RenderFile(const QString &fileName)
     g_object_set(d->pipeline, "uri", uri, nullptr);
     g_free(uri);
 
-    GstBus *bus = gst_element_get_bus(d->pipeline);
-    const GstStateChangeReturn change = gst_element_set_state(d->pipeline, GST_STATE_PAUSED);
+    d->PrerollOrThrow();
+    return 0;
+}
+
+void TFilterGraph::Private::PrerollOrThrow()
+{
+    GstBus *bus = gst_element_get_bus(pipeline);
+    const GstStateChangeReturn change = gst_element_set_state(pipeline, GST_STATE_PAUSED);
     bool done = change == GST_STATE_CHANGE_SUCCESS || change == GST_STATE_CHANGE_NO_PREROLL;
     GstMessage *failure = nullptr;
     GstClockTime waited = 0;
     GstClockTime silent = 0;
     // The bus is read here directly: the build is synchronous, as callers expect.
     while (!done && !failure && waited < RenderTimeout && silent < RenderSilenceTimeout
-           && !d->abortRequested) {
+           && !abortRequested) {
         GstMessage *message = gst_bus_timed_pop(bus, PollSlice);
         if (!message) {
             waited += PollSlice;
@@ -200,14 +219,16 @@ int TFilterGraph::RenderFile(const QString &fileName)
             continue;
         }
         if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ASYNC_DONE
-            && GST_MESSAGE_SRC(message) == GST_OBJECT(d->pipeline))
+            && GST_MESSAGE_SRC(message) == GST_OBJECT(pipeline))
             done = true;
+        if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ELEMENT)
+            ReadDvdTitleInfo(message);
         gst_message_unref(message);
     }
     gst_object_unref(bus);
     if (done && !failure) {
-        d->stopped = true;
-        return 0;
+        stopped = true;
+        return;
     }
 
     QString text;
@@ -219,13 +240,13 @@ int TFilterGraph::RenderFile(const QString &fileName)
         code = MediaError::CodeOf(gerror);
         g_clear_error(&gerror);
         gst_message_unref(failure);
-    } else if (d->abortRequested) {
+    } else if (abortRequested) {
         text = QStringLiteral("The operation was aborted.");
         code = MediaError::Aborted;
     } else {
         text = QStringLiteral("The file could not be opened in time.");
     }
-    ClearGraph();
+    q->ClearGraph();
     throw EMediaException(text, code);
 }
 
@@ -335,6 +356,7 @@ void TFilterGraph::ClearGraph()
     gst_bus_set_flushing(bus, FALSE);
     gst_object_unref(bus);
     d->uri.clear();
+    d->ResetDvd();
     d->stopped = true;
     d->frameFormat = false;
     d->audioDeselected = false;

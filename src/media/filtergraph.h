@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -106,6 +107,51 @@ public:
     QRect SourceRect() const;
     // True for a single still image; its StopPosition() is very large.
     bool IsStillPicture() const;
+
+    // --- DVD-Video through the DVD navigator ---
+    // Missing-decoder bits of RenderDvd() and MissingDvdDecoders().
+    enum DvdDecoder { DvdVideoDecoderMissing = 1, DvdAudioDecoderMissing = 2 };
+    // The decoders a DVD needs (MPEG-2 video, AC-3 audio) that the system lacks.
+    static int MissingDvdDecoders();
+    // Opens a DVD folder (the one holding VIDEO_TS, or VIDEO_TS itself) or, for
+    // an empty name, the disc in the default drive, and prerolls it in its first
+    // menu. Returns 0 on success, 1 when there is no graph, or the
+    // DvdDecoder bits when decoders are missing (the graph is then left
+    // empty). Raises EMediaException when the navigator refuses the source.
+    int RenderDvd(const QString &folder);
+    bool IsDvdMode() const;
+    // The folder or device the navigator reads; empty outside DVD mode.
+    QString DvdDirectory() const;
+    int DvdTitleCount() const;
+    // Current title (1-based; 0 while a menu shows) and chapter (1-based).
+    int DvdCurrentTitle() const;
+    int DvdCurrentChapter() const;
+    int DvdChapterCount() const; // of the current title
+    // Length of the current title in seconds; 0 while a menu shows.
+    int DvdTitleSeconds() const;
+    // Playing time of title n from the disc's title table (-1 when unknown).
+    int DvdTitleSecondsOf(int title) const;
+    // Seconds into the current title (whole seconds of its time code).
+    int DvdPositionSeconds() const;
+    bool DvdPlayTitle(int title);
+    bool DvdPlayChapter(int chapter);
+    bool DvdPlayAtSeconds(int seconds);
+    // Menu ids as the player numbers them: 2 title, 3 root, 4 sub-picture,
+    // 5 audio, 6 angle, 7 chapter.
+    bool DvdShowMenu(int menuId);
+    // A menu with buttons shows and takes navigation commands.
+    bool DvdHasButtons() const;
+    // 0 activates the highlighted button; 1..4 move up, down, left, right.
+    bool DvdNavigate(int direction);
+    // Select or activate the button under a point of the video window.
+    bool DvdSelectAt(const QPoint &windowPoint);
+    bool DvdActivateAt(const QPoint &windowPoint);
+    // Audio streams of the current title (0-based), as the disc lists them.
+    int DvdAudioStreamCount() const;
+    int DvdCurrentAudioStream() const;
+    QString DvdAudioLanguage(int stream) const;
+    QStringList DvdAudioLanguages() const;
+    bool DvdSelectAudioStream(int stream);
 
     // The pipeline as an opaque pointer (for plug-ins); null without a graph.
     void *Pipeline() const;

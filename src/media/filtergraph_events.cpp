@@ -69,6 +69,8 @@ void TFilterGraph::Private::Dispatch(GstMessage *message)
         return;
     }
     default:
+        if (dvd)
+            DispatchDvd(message);
         gst_message_unref(message);
         return;
     }

@@ -3,11 +3,15 @@
 #include "filtergraph.h"
 #include "videowindow.h"
 
+#include <QList>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <gst/gst.h>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 class TVideoSink;
 
@@ -32,6 +36,18 @@ struct TFilterGraph::Private
     bool audioDeselected = false;
     QString audioRenderer = QStringLiteral("Default");
 
+    // DVD mode: set by RenderDvd, cleared with the medium.
+    bool dvd = false;
+    QString dvdDirectory;
+    int dvdLastTitle = -1;
+    std::vector<qint64> dvdTitleDurations; // ns, -1 unknown
+    // Filled from the navigator's streaming thread.
+    mutable std::mutex dvdMutex;
+    GstElement *dvdSource = nullptr; // the navigator element (a reference)
+    QStringList dvdAudioLanguages;
+    QList<int> dvdAudioPhysical;
+    int dvdAudioCurrent = 0;
+
     QRect sourceRect; // crop, in display coordinates; null = whole picture
 
     // Video stream facts read from the decoded caps.
@@ -47,6 +63,17 @@ struct TFilterGraph::Private
     VideoFacts ReadVideoFacts() const;
 
     void CreatePipeline();
+    // Waits for the render in progress; throws (and empties the graph) on failure.
+    void PrerollOrThrow();
+    void ResetDvd();
+    void DispatchDvd(GstMessage *message);
+    void CheckDvdTitle();
+    void ReadDvdTitleInfo(GstMessage *message);
+    qint64 QueryDvd(const char *formatNick, bool duration) const;
+    bool SeekDvd(const char *formatNick, qint64 value);
+    bool SendDvdMouse(const QPoint &windowPoint, bool activate);
+    static void OnElementAdded(GstBin *, GstBin *, GstElement *element, gpointer self);
+    static GstPadProbeReturn OnDvdSourceEvent(GstPad *, GstPadProbeInfo *info, gpointer self);
     void ReleasePipeline();
     void ConnectVideoWindow();
     // Waits for the state change in progress; false on failure or time-out.

@@ -1,5 +1,6 @@
 #include "mediamath.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace MediaMath {
@@ -67,6 +68,36 @@ qint64 NanosecondsToNearestFrame(qint64 ns, int fpsNum, int fpsDen)
 qint64 FramesToNanoseconds(qint64 frames, int fpsNum, int fpsDen)
 {
     return scale(frames, qint64(1'000'000'000) * fpsDen, fpsNum, false);
+}
+
+QPoint WindowToFrame(const QPoint &point, const QSize &window, const QSize &frame)
+{
+    if (window.isEmpty() || frame.isEmpty())
+        return {-1, -1};
+    const auto map = [](int value, int from, int to) {
+        const qint64 scaled = qint64(value) * to / from;
+        return static_cast<int>(std::clamp<qint64>(scaled, 0, to - 1));
+    };
+    return {map(point.x(), window.width(), frame.width()),
+            map(point.y(), window.height(), frame.height())};
+}
+
+int TimeCodeToSeconds(quint32 timeCode)
+{
+    const int hours = static_cast<int>(timeCode & 0xFF);
+    const int minutes = static_cast<int>((timeCode >> 8) & 0xFF);
+    const int seconds = static_cast<int>((timeCode >> 16) & 0xFF);
+    return hours * 3600 + minutes * 60 + seconds;
+}
+
+quint32 SecondsToTimeCode(int seconds)
+{
+    // Hours get one byte: beyond 255 hours the code saturates instead of wrapping.
+    const int clamped = std::clamp(seconds, 0, 255 * 3600 + 59 * 60 + 59);
+    const auto hours = static_cast<quint32>(clamped / 3600);
+    const auto minutes = static_cast<quint32>(clamped / 60 % 60);
+    const auto secs = static_cast<quint32>(clamped % 60);
+    return hours | (minutes << 8) | (secs << 16);
 }
 
 } // namespace MediaMath

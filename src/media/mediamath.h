@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QSize>
 #include <QtGlobal>
 
 // Unit conversions of the media engine, kept free of the framework so that
@@ -26,5 +28,14 @@ qint64 UnitsToFrames(qint64 units, int fpsNum, int fpsDen);
 // a nanosecond below k / fps, so this rounds to the nearest frame.
 qint64 NanosecondsToNearestFrame(qint64 ns, int fpsNum, int fpsDen);
 qint64 FramesToNanoseconds(qint64 frames, int fpsNum, int fpsDen);
+
+// A point of a window showing a frame stretched over it -> the same place in
+// the frame's pixels (clamped to the frame). Empty sizes give (-1, -1).
+QPoint WindowToFrame(const QPoint &point, const QSize &window, const QSize &frame);
+
+// A DVD time code (hours in the low byte, then minutes, seconds, frames) and
+// whole seconds; frames are ignored and come back as 0.
+int TimeCodeToSeconds(quint32 timeCode);
+quint32 SecondsToTimeCode(int seconds);
 
 } // namespace MediaMath

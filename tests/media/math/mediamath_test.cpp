@@ -84,4 +84,39 @@ TEST(FrameConversion, NanosecondsRoundToTheShownFrame)
     EXPECT_EQ(MediaMath::FramesToNanoseconds(500, 25, 1), 20'000'000'000LL);
 }
 
+TEST(DvdTimeCode, BytesHoldHoursMinutesSecondsAndFramesAreDropped)
+{
+    // 1 h 02 min 03 s with 17 frames.
+    const quint32 code = 0x01u | (0x02u << 8) | (0x03u << 16) | (17u << 24);
+    EXPECT_EQ(MediaMath::TimeCodeToSeconds(code), 3723);
+    EXPECT_EQ(MediaMath::SecondsToTimeCode(3723), code & 0x00FFFFFFu);
+    EXPECT_EQ(MediaMath::TimeCodeToSeconds(MediaMath::SecondsToTimeCode(59)), 59);
+    EXPECT_EQ(MediaMath::SecondsToTimeCode(-5), 0u);
+    // Beyond what one hour byte holds the code stays at its largest value.
+    EXPECT_EQ(MediaMath::TimeCodeToSeconds(MediaMath::SecondsToTimeCode(2'000'000)),
+              255 * 3600 + 59 * 60 + 59);
+}
+
+TEST(WindowToFrame, StretchedWindowPointsLandOnTheFramesPixels)
+{
+    struct Case
+    {
+        QPoint point;
+        QSize window, frame;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {{0, 0}, {1440, 1152}, {720, 576}, {0, 0}},
+        {{200, 370}, {1440, 1152}, {720, 576}, {100, 185}},
+        {{1439, 1151}, {1440, 1152}, {720, 576}, {719, 575}},
+        {{2000, -40}, {1440, 1152}, {720, 576}, {719, 0}}, // outside: clamped
+        {{50, 50}, {360, 288}, {720, 576}, {100, 100}},
+        {{10, 10}, {0, 0}, {720, 576}, {-1, -1}},
+        {{10, 10}, {100, 100}, {}, {-1, -1}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(MediaMath::WindowToFrame(c.point, c.window, c.frame), c.expected)
+            << c.point.x() << "," << c.point.y();
+}
+
 } // namespace
