@@ -77,6 +77,7 @@ void TTavrelApp::FormCreate()
     connect(m_graph, &TFilterGraph::OnGraphErrorAbort, this,
             [this](std::uint32_t code, const QString &) { OnGraphErrorAbort(code); });
 
+    WireMainWindow();
     RestoreWindowRect();
     m_window->show();
 }
@@ -124,8 +125,8 @@ void TTavrelApp::Exit1Click()
         return;
     m_exiting = true;
     CloseMedia();
-    if (m_window && !m_window->isFullScreen())
-        m_settings.RestSize = m_window->geometry();
+    if (m_window)
+        m_settings.RestSize = m_window->WindowedBounds();
     m_settings.Volume = m_volumeBar;
     m_settings.PlayList = PlaylistToStoredText(*m_playlist);
     m_store->saveAtExit(m_settings, m_playlist->Count());
@@ -153,12 +154,8 @@ qint32 TTavrelApp::HandleFrame(const TInstanceFrame &frame)
 }
 
 // Hooks of subsystems that are built separately.
-void TTavrelApp::ShowFirstStartHints(int) {}
 void TTavrelApp::NotifyPlugins(int, int) {}
 void TTavrelApp::PowerOff() {}
-void TTavrelApp::ShowMainMenuIcons() {}
-void TTavrelApp::ApplyPictureAsIs() {}
-void TTavrelApp::SetZoomBar(int) {}
 void TTavrelApp::OpenDvd()
 {
     // The DVD navigator arrives with the disc subsystem; until then every DVD

@@ -2,6 +2,7 @@
 
 #include "cmdline/tcommandline.h"
 #include "commands/tcommanddispatcher.h"
+#include "iplayerhost.h"
 #include "lang/tlang.h"
 #include "playback/tquickvolume.h"
 #include "settings/settingsrecord.h"
@@ -22,7 +23,7 @@ struct TInstanceFrame;
 // The program-wide part of the player: settings, language, the graph, the
 // playlist, the main window, the command channel. It runs the two stages of
 // start-up, the commands and the exit; the window only shows and forwards.
-class TTavrelApp : public QObject
+class TTavrelApp : public QObject, public IPlayerHost
 {
     Q_OBJECT
 
@@ -61,6 +62,14 @@ public:
     bool IsDvdMode() const { return false; }
     bool IsPlaylistShowing() const { return false; }
 
+    // What the main window asks of the player (ttavrelapp_window.cpp).
+    bool IsMediaOpening() const override;
+    bool IsDvdMenuShowing() const override;
+    QSize DvdAspect() const override;
+    int AudioStreamCount() const override;
+    bool IsStillPicture() const override;
+    QString Text(int index) const override;
+
     void ShowStatusText(const QString &text, int tenths, int kind);
     void ShowStatusTextIndex(int textIndex, int tenths, int kind);
 
@@ -80,6 +89,8 @@ signals:
     void FirstFrameShown();
 
 private:
+    void WireMainWindow();
+
     // Start-up (ttavrelapp_startup.cpp).
     void FormPaint();
     void ApplyCommandLine();

@@ -104,22 +104,6 @@ void TTavrelApp::BindCommands()
             m_window->setFocus();
         return 0;
     });
-    m_dispatcher.Bind(Cmd::ToggleTopMost, [this](qint32) {
-        m_settings.TOPMOST = !m_settings.TOPMOST;
-        m_window->setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.TOPMOST);
-        m_window->show();
-        return 0;
-    });
-    m_dispatcher.Bind(Cmd::ToggleFullScreen, [this](qint32) {
-        return SendCommand(Cmd::SetFullScreen, m_window->isFullScreen() ? 0 : 1);
-    });
-    m_dispatcher.Bind(Cmd::SetFullScreen, [this](qint32 param) {
-        if (param == 1 && !m_window->isFullScreen())
-            m_window->showFullScreen();
-        else if (param == 0 && m_window->isFullScreen())
-            m_window->showNormal();
-        return 0;
-    });
 }
 
 void TTavrelApp::BindQueries()
@@ -140,8 +124,6 @@ void TTavrelApp::BindQueries()
                       [this](qint32) { return IsMediaActive() ? DurationSeconds() : 0; });
     m_dispatcher.Bind(Cmd::QueryAudioStreams,
                       [this](qint32) { return m_media.MediaOpen ? m_media.Info.AudioStreams : 0; });
-    m_dispatcher.Bind(Cmd::QueryFullScreen,
-                      [this](qint32) { return m_window && m_window->isFullScreen() ? 1 : 0; });
     m_dispatcher.Bind(Cmd::QueryPlaylistVisible,
                       [this](qint32) { return IsPlaylistShowing() ? 1 : 0; });
     m_dispatcher.Bind(Cmd::QueryDvdMode, [this](qint32) { return IsDvdMode() ? 1 : 0; });

@@ -118,10 +118,11 @@ void TTavrelApp::OpenFile(const QString &name, int audioStream, int startSeconds
     m_window->HideStatus();
     m_window->ShowPicture(source);
     ApplyPictureAsIs();
+    m_window->RaisePanels();
     if (m_settings.StartPlaySetFullScreen)
         SendCommand(Cmd::SetFullScreen, 1);
     m_graph->SetVolume(m_volumeBar);
-    if (!m_settings.LockStatus && (m_window->isFullScreen() || !IsPlaylistShowing()))
+    if (!m_settings.LockStatus && (m_window->IsFullScreen() || !IsPlaylistShowing()))
         SendCommand(Cmd::ShowTitle, 30);
     if (resumed)
         ShowStatusTextIndex(kTextResumed, 50, 1);

@@ -93,6 +93,8 @@ void TTavrelApp::SetVolumeBar(int position)
     m_volumeBar = qBound(0, position, kVolumeMax);
     m_settings.Volume = m_volumeBar;
     m_quickVolume.BarMoved(m_volumeBar);
+    if (m_window)
+        m_window->SetVolumeBar(m_volumeBar);
     m_graph->SetVolume(m_volumeBar);
     if (IsMediaActive())
         ShowStatusText(MediaTexts::VolumeStatus(m_lang.GetLine(kTextVolume), m_volumeBar), 10, 1);

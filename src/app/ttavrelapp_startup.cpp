@@ -31,6 +31,7 @@ void TTavrelApp::FormPaint()
     m_exitAtEnd = false;
     m_store->loadGroup(m_settings, TLoadGroup::FirstPaint);
     m_volumeBar = m_settings.Volume;
+    m_window->SetVolumeBar(m_volumeBar);
     if (m_commandLine.isEmpty()) {
         m_store->loadGroup(m_settings, TLoadGroup::StartupBookkeeping);
         UpdateReminder();
@@ -49,6 +50,8 @@ void TTavrelApp::FormPaint()
         RestorePlaylistAtStart();
     else
         ApplyCommandLine();
+    m_window->ShowStartPanels();
+    m_window->RaisePanels();
     m_window->raise();
     m_window->activateWindow();
 }
@@ -103,6 +106,9 @@ void TTavrelApp::ApplyCommandLine()
     }
 
     if (kind == File) {
+        // A name relative to where the user started the program, not to the
+        // program's folder (which is what the playlist takes relative lines to).
+        first = QFileInfo(first).absoluteFilePath();
         if (IsPlaylistFile(first))
             LoadPlaylistFile(*m_playlist, false, first);
         else
