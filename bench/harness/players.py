@@ -60,11 +60,12 @@ def tavrel_player(binary):
 
     return Player(
         name="tavrel",
-        playback=lambda clip: [binary, clip, "-EEND"],
+        # -ZOOM=0: the picture fitted to the video area, whatever zoom the window starts with.
+        playback=lambda clip: [binary, clip, "-EEND", "-ZOOM=0"],
         # Not with -EEND: on the one-frame clip the player may reach the end and
         # quit before it has painted (and reported) the frame. It is asked to
         # quit as soon as it reports the first frame instead.
-        startup=lambda clip: [binary, clip, "--report-first-frame"],
+        startup=lambda clip: [binary, clip, "-ZOOM=0", "--report-first-frame"],
         quit_after_first_frame=True,
         drops=drops.from_gst_bus_log,
         env=dict(GST_QOS_LOG, QT_QPA_PLATFORM="xcb"),
