@@ -76,6 +76,11 @@ void TTavrelApp::FormCreate()
     connect(m_graph, &TFilterGraph::OnGraphComplete, this, [this](int) { OnGraphComplete(); });
     connect(m_graph, &TFilterGraph::OnGraphErrorAbort, this,
             [this](std::uint32_t code, const QString &) { OnGraphErrorAbort(code); });
+    connect(m_graph, &TFilterGraph::OnDVDTitleChange, this, &TTavrelApp::OnDVDTitleChange);
+    connect(m_graph, &TFilterGraph::OnDSEvent, this, [this](int code, qint64 param1, qint64) {
+        if (code == MediaEvent::DvdDomainChange)
+            OnDvdDomainChange(param1);
+    });
 
     WireMainWindow();
     RestoreWindowRect();
@@ -156,10 +161,3 @@ qint32 TTavrelApp::HandleFrame(const TInstanceFrame &frame)
 // Hooks of subsystems that are built separately.
 void TTavrelApp::NotifyPlugins(int, int) {}
 void TTavrelApp::PowerOff() {}
-void TTavrelApp::OpenDvd()
-{
-    // The DVD navigator arrives with the disc subsystem; until then every DVD
-    // is refused the way a navigator refuses a folder it cannot read.
-    ShowStatusTextIndex(109, 20, 1);
-    m_media.PendingDvdPath.clear();
-}

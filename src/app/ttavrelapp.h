@@ -59,7 +59,7 @@ public:
     bool ExitAtEnd() const { return m_exitAtEnd; }
 
     bool IsMediaActive() const;
-    bool IsDvdMode() const { return false; }
+    bool IsDvdMode() const;
     bool IsPlaylistShowing() const { return false; }
 
     // What the main window asks of the player (ttavrelapp_window.cpp).
@@ -77,6 +77,11 @@ public:
     void OpenFile(const QString &name, int audioStream = 1, int startSeconds = 0);
     void CloseMedia();
     void OpenDvd();
+    // A DVD's title from its volume label ("MY_FILM_NTSC" reads "MY FILM").
+    static QString DvdTitleFromLabel(const QString &label);
+    // The title that skipping a DVD's introduction starts, from the titles'
+    // playing times in seconds (-1 unknown); 0 starts the disc normally.
+    static int IntroductionSkipTitle(const QList<int> &seconds);
     // The volume bar: every change sets the engine's volume and tells the user.
     void SetVolumeBar(int position);
     int VolumeBar() const { return m_volumeBar; }
@@ -118,6 +123,20 @@ private:
     int PositionSeconds() const;
     int DurationSeconds() const;
 
+    // DVD-Video (ttavrelapp_dvd.cpp).
+    void BindDvdCommands();
+    bool StartDvdNavigator(const QString &pending);
+    void SkipDvdIntroduction();
+    void AskForDvdDecoders(int missing);
+    bool IsDvdMenuNow() const;
+    void StepDvdTitle(int delta);
+    void DvdNextChapter();
+    void DvdPreviousChapter();
+    qint32 DvdRelativeSeek(qint32 code, qint32 milliseconds);
+    qint32 PlayDiscCommand(qint32 source);
+    void OnDVDTitleChange(int title);
+    void OnDvdDomainChange(qint64 domain);
+
     // Events of the graph.
     void OnGraphComplete();
     void OnGraphErrorAbort(quint32 code);
@@ -144,6 +163,7 @@ private:
     TMediaState m_media;
     int m_volumeBar = 10000;
     TQuickVolume m_quickVolume;
+    bool m_dvdMode = false;
     bool m_exitAtEnd = false;
     bool m_exiting = false;
     bool m_reportFirstFrame = true;

@@ -57,6 +57,7 @@ void TTavrelApp::BindCommands()
 {
     BindPlaybackCommands();
     BindQueries();
+    BindDvdCommands();
     m_dispatcher.Bind(Cmd::Exit, [this](qint32) {
         if (m_settings.SavePos_Enabled && IsMediaActive() && !IsDvdMode())
             SaveResumePosition();
@@ -83,6 +84,8 @@ void TTavrelApp::BindCommands()
     });
     m_dispatcher.Bind(Cmd::Navigate, [this](qint32 param) {
         // The DVD menu part comes first; both parts run when both apply.
+        if (IsDvdMenuNow())
+            m_graph->DvdNavigate(param);
         Perform(ListNavigationCommand(*m_playlist, param, IsPlaylistShowing(), IsMediaActive()));
         return 0;
     });
@@ -128,7 +131,9 @@ void TTavrelApp::BindQueries()
                       [this](qint32) { return IsPlaylistShowing() ? 1 : 0; });
     m_dispatcher.Bind(Cmd::QueryDvdMode, [this](qint32) { return IsDvdMode() ? 1 : 0; });
     m_dispatcher.Bind(Cmd::QueryDrive, [this](qint32) {
-        const QString name = m_media.MediaOpen ? m_media.Info.CurrentName : QString();
+        const QString name = IsDvdMode()     ? m_graph->DvdDirectory()
+                             : m_media.MediaOpen ? m_media.Info.CurrentName
+                                                 : QString();
         const QChar letter = name.isEmpty() ? QChar() : name.at(0).toUpper();
         const int place = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").indexOf(letter);
         return letter.isNull() ? 0 : place + 1;

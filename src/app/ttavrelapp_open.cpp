@@ -187,11 +187,15 @@ void TTavrelApp::SaveResumePosition()
 
 int TTavrelApp::PositionSeconds() const
 {
+    if (IsDvdMode())
+        return m_graph->DvdPositionSeconds();
     return static_cast<int>(m_graph->ToMediaTime(m_graph->CurrentPosition()) / kUnitsPerSecond);
 }
 
 int TTavrelApp::DurationSeconds() const
 {
+    if (IsDvdMode())
+        return m_graph->DvdTitleSeconds();
     return static_cast<int>(m_graph->ToMediaTime(m_graph->StopPosition()) / kUnitsPerSecond);
 }
 

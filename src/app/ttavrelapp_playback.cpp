@@ -69,12 +69,16 @@ void TTavrelApp::BindPlaybackCommands()
         return 0;
     });
     m_dispatcher.Bind(Cmd::Next, [this](qint32) {
-        if (!IsDvdMode())
+        if (IsDvdMode())
+            DvdNextChapter();
+        else
             Perform(NextFileCommand(*m_playlist));
         return 0;
     });
     m_dispatcher.Bind(Cmd::Previous, [this](qint32) {
-        if (!IsDvdMode())
+        if (IsDvdMode())
+            DvdPreviousChapter();
+        else
             Perform(PreviousFileCommand(*m_playlist));
         return 0;
     });
@@ -120,6 +124,7 @@ void TTavrelApp::CloseCommand()
         SaveResumePosition();
     if (m_graph->Active() || wasOpen)
         CloseMedia();
+    m_dvdMode = false;
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tavrel"));
     NotifyPlugins(3);
 }
@@ -129,6 +134,8 @@ qint32 TTavrelApp::RelativeSeek(qint32 code, qint32 milliseconds)
     if (!m_graph->Active())
         return 0;
     m_graph->Abort();
+    if (IsDvdMode())
+        return DvdRelativeSeek(code, milliseconds);
     const qint64 target = SeekMath::RelativeTarget(
         m_graph->CurrentPosition(), static_cast<int>(m_media.FramesPerSecond), milliseconds,
         code == Cmd::SeekBack ? TSeekDirection::Back : TSeekDirection::Forward, m_media.KeyFrames);
@@ -139,6 +146,10 @@ void TTavrelApp::AbsoluteSeek(qint32 seconds)
 {
     if (!IsMediaActive())
         return;
+    if (IsDvdMode()) {
+        m_graph->DvdPlayAtSeconds(qMax(0, seconds));
+        return;
+    }
     const qint64 requested = m_graph->FromMediaTime(qint64(qMax(0, seconds)) * 10'000'000);
     m_graph->SetPosition(SeekMath::AbsoluteTarget(requested, m_media.KeyFrames));
 }
