@@ -1,10 +1,15 @@
 #pragma once
 
+#include "menus/taction.h"
+
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 class TFilterGraph;
+struct TInputState;
+struct TMenuState;
 struct TSettingsRecord;
 
 // What the main window's rules need to know about, and ask of, the player that drives it.
@@ -42,4 +47,15 @@ public:
 
     // The click on the volume icon (quick volume).
     virtual void QuickVolumeClick() = 0;
+
+    // The window fills what it knows itself; the playlist, the shut-down orders and the
+    // language belong to the application, which adds them here.
+    virtual void AddInputState(TInputState &) const {}
+    virtual void AddMenuState(TMenuState &) const {}
+    // The operations of keys, menus and icons that are neither commands nor the window's own
+    // (playlist files, dialogs, drives, shut-down orders, web pages, snapshots, DVD buttons
+    // under the cursor). Answers as SendCommand does.
+    virtual qint32 RunAction(const TAction &) { return 0; }
+    // One caption per optical drive, "D [label]", in drive-letter order.
+    virtual QStringList DriveCaptions() const { return {}; }
 };

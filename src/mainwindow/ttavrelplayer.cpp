@@ -46,6 +46,10 @@ TTavrelPlayer::TTavrelPlayer(QWidget *parent)
     createMenus();
     wirePanelRules();
     wireButtons();
+    createInput();
+    fillVideoMenus();
+    wireIconMenus();
+    buildContextMenu();
     applyDefaultColors();
     loadPictures(QString());
 
@@ -62,6 +66,10 @@ TTavrelPlayer::~TTavrelPlayer() = default;
 void TTavrelPlayer::SetHost(IPlayerHost *host)
 {
     m_host = host;
+    // The captions come from the player's language table.
+    for (const TVideoMenu menu : kAllVideoMenus)
+        applyVideoMenuRules(menu);
+    applyContextMenuRules();
 }
 
 const TSettingsRecord &TTavrelPlayer::settings() const
@@ -153,9 +161,17 @@ void TTavrelPlayer::changeEvent(QEvent *event)
 
 bool TTavrelPlayer::eventFilter(QObject *watched, QEvent *event)
 {
-    if ((watched == Glob || watched == VideoWin) && event->type() == QEvent::MouseMove) {
-        const auto *move = static_cast<QMouseEvent *>(event);
-        ShowPanelsForMouse(move->globalPosition().toPoint());
+    if (watched == Glob || watched == VideoWin) {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            pictureMouse(static_cast<QWidget *>(watched), event);
+            return true;
+        default:
+            break;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -183,11 +199,13 @@ void TTavrelPlayer::mousePressEvent(QMouseEvent *event)
         windowHandle()->startSystemResize(edges);
         return;
     }
+    pictureMouse(this, event);
     QWidget::mousePressEvent(event);
 }
 
 void TTavrelPlayer::mouseMoveEvent(QMouseEvent *event)
 {
+    pictureMouse(this, event);
     const Qt::Edges edges = edgesAt(event->position().toPoint());
     if (edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge))
         setCursor(Qt::SizeFDiagCursor);
@@ -199,6 +217,5 @@ void TTavrelPlayer::mouseMoveEvent(QMouseEvent *event)
         setCursor(Qt::SizeVerCursor);
     else
         unsetCursor();
-    ShowPanelsForMouse(event->globalPosition().toPoint());
     QWidget::mouseMoveEvent(event);
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "input/inputshift.h"
+#include "input/tmouseinput.h"
+#include "menus/taction.h"
+#include "menus/videomenus.h"
 #include "panellayout.h"
 #include "panelrules.h"
 #include "settings/settingsrecord.h"
@@ -10,6 +14,7 @@
 #include <array>
 
 class IPlayerHost;
+class QMenu;
 class QTimer;
 class TOrImage;
 class TTimeLine;
@@ -18,6 +23,8 @@ class TVPanel;
 class TVideoArea;
 class TVideoPopupMenu;
 class TVideoWindow;
+struct TInputState;
+struct TMenuState;
 
 // The main window: borderless and black, the picture filling the client area under a set of
 // floating panels that come up with the mouse and hide by themselves. The rules live in plain
@@ -60,6 +67,10 @@ public:
                     *pmHelp = nullptr, *pmDVDMenu = nullptr, *pmClose = nullptr,
                     *pmMonitor = nullptr;
     QTimer *tVis = nullptr;
+    // The system context menu of the picture.
+    QMenu *PmMain = nullptr;
+    // Decides between a single and a double click on the picture (and the tray icon).
+    QTimer *tClickWait = nullptr;
 
     // --- wiring ---
     void SetHost(IPlayerHost *host);
@@ -139,6 +150,21 @@ public:
     void MoveBackToFirstMonitor(); // the tray's item
     bool CanMoveToSecondMonitor() const;
 
+    // --- input and menus ---
+    // The key-down path of the form, Glob and VideoWin, by virtual key.
+    void KeyDown(int virtualKey, TInputShift shift);
+    // Command 328: the key map alone, the key packed in the parameter (key in the low 16 bits,
+    // Shift 1, Alt 2, Ctrl 4 in the next byte).
+    void TranslateKeyCommand(qint32 param);
+    // Performs what a key, a gesture, an icon or a menu item asks for, in order.
+    void PerformActions(const TActionList &actions);
+    TVideoPopupMenu *VideoMenu(TVideoMenu menu) const;
+    // The state the input rules and the menus look at, as the player answers now.
+    TInputState InputState() const;
+    TMenuState MenuState() const;
+    // The tray icon's click shares the picture's click timer.
+    void TrayClick();
+
     // --- volume bar and time line ---
     void SetVolumeBar(int position);
     int VolumeBar() const;
@@ -160,6 +186,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -185,6 +215,24 @@ private:
     // ttavrelplayer_screen.cpp
     void lZoomChange();
     QSize sourceSize() const;
+    // ttavrelplayer_input.cpp
+    void createInput();
+    TMouseEvent mouseEventOf(const QMouseEvent *event, QWidget *source) const;
+    // Press, release, double click and move over the form, Glob or VideoWin.
+    void pictureMouse(QWidget *source, QEvent *event);
+    void clickWaitTimer();
+    // ttavrelplayer_actions.cpp
+    qint32 performAction(const TAction &action);
+    void stepVolume(int delta);
+    void nextAspect();
+    QString text(int index) const;
+    // ttavrelplayer_menus.cpp
+    void fillVideoMenus();
+    void applyVideoMenuRules(TVideoMenu menu);
+    void wireIconMenus();
+    void buildContextMenu();
+    void applyContextMenuRules();
+    void fillDriveSubmenu(QMenu *submenu);
     // ttavrelplayer_theme.cpp
     void loadPictures(const QString &themeFolder);
     void applyColorTable(const TColorTable &table);
@@ -223,4 +271,9 @@ private:
     int m_panX = 0;
     int m_panY = 0;
     int m_crop = 0;
+
+    TMouseInput m_mouse;
+    QElapsedTimer m_inputClock;
+    QWidget *m_mouseSource = nullptr; // the control of the event being handled
+    bool m_cursorOnZoomSlider = false;
 };

@@ -3,6 +3,7 @@
 #include "iplayerhost.h"
 #include "labelkey.h"
 #include "media/filtergraph.h"
+#include "menus/iconclicks.h"
 #include "readouts.h"
 #include "skinfonts.h"
 #include "torimage.h"
@@ -257,70 +258,18 @@ void TTavrelPlayer::wirePanelRules()
 
 void TTavrelPlayer::wireButtons()
 {
-    auto onClick = [](TMouseControl *control, std::function<void()> action) {
-        control->OnClick = [action](QWidget *) { action(); };
-    };
-    onClick(iOpen, [this] { sendCommand(Cmd::OpenDialog); });
-    onClick(iPlay, [this] {
-        CloseVideoMenus();
-        if (!m_host)
-            return;
-        switch (m_host->SendCommand(Cmd::QueryState, 0)) {
-        case 1:
-            sendCommand(Cmd::Play);
-            return;
-        case 2:
-            sendCommand(Cmd::Pause);
-            return;
-        default:
-            break;
-        }
-        ShowStatusText(m_host->Text(120), 5, 1);
-        const TSettingsRecord &s = settings();
-        qint32 played = 0;
-        if (s.MenuIconPlay_CD)
-            played = m_host->SendCommand(Cmd::PlayDisc, s.MenuIconPlay_Drive ? 2 : 1);
-        if (played != 1 && s.MenuIconPlay_PL)
-            sendCommand(Cmd::PlayPause);
-    });
-    onClick(iPlayList, [this] {
-        CloseVideoMenus();
-        sendCommand(Cmd::PlaylistOrDvdMenu);
-    });
-    onClick(iProp, [this] {
-        CloseVideoMenus();
-        sendCommand(Cmd::Settings);
-    });
-    onClick(iHelp, [this] {
-        CloseVideoMenus();
-        sendCommand(Cmd::About);
-    });
-    onClick(iMinim, [this] {
-        CloseVideoMenus();
-        showMinimized();
-    });
-    onClick(iFullScr, [this] {
-        CloseVideoMenus();
-        sendCommand(Cmd::ToggleFullScreen);
-    });
-    onClick(iClose, [this] { sendCommand(Cmd::Exit); });
-    onClick(iVolume, [this] {
-        if (m_host)
-            m_host->QuickVolumeClick();
-    });
-    onClick(iZoom, [this] { SetZoomBar(VideoGeometry::kZoomSliderOffset); });
-    onClick(PPlay, [this] { sendCommand(Cmd::PlayPause); });
-    onClick(PStop, [this] { sendCommand(Cmd::Close); });
-    onClick(PPause, [this] {
-        if (m_host && m_host->Graph())
-            m_host->Graph()->FrameStep();
-    });
-    onClick(pHome, [this] { sendCommand(Cmd::Restart); });
-    onClick(pPrev, [this] { sendCommand(Cmd::Previous); });
-    onClick(pNext, [this] { sendCommand(Cmd::Next); });
-    onClick(pOpen, [this] { sendCommand(Cmd::OpenDialog); });
-    onClick(pList, [this] { sendCommand(Cmd::PlaylistOrDvdMenu); });
-    onClick(pFullScr, [this] { sendCommand(Cmd::ToggleFullScreen); });
+    for (TOrImage *control :
+         {iOpen, iPlay, iPlayList, iProp, iHelp, iMinim, iFullScr, iClose, iVolume, iZoom, PPlay,
+          PStop, PPause, pHome, pPrev, pNext, pOpen, pList, pFullScr}) {
+        control->OnClick = [this, control](QWidget *) {
+            const QByteArray name = control->objectName().toLatin1();
+            // Only the play icon looks at the playback state; ask only for it.
+            const int state
+                = control == iPlay && m_host ? m_host->SendCommand(Cmd::QueryState, 0) : 0;
+            PerformActions(IconClickActions(std::string_view(name.constData(), name.size()), state,
+                                            settings()));
+        };
+    }
 
     // Clock: a left click flips time of day and processor load, a right press pins it.
     auto clockDown = [this](QWidget *, Qt::MouseButton button, TShiftState, int, int) {
@@ -343,8 +292,4 @@ void TTavrelPlayer::wireButtons()
             emit VolumeBarMoved(lVolume->progress());
     };
     lZoom->OnChange = [this](TTimeLine *) { lZoomChange(); };
-    pl->OnChange = [this](TTimeLine *) {
-        if (!m_updatingReadouts && IsMediaActive())
-            sendCommand(Cmd::SeekTo, pl->progress());
-    };
 }

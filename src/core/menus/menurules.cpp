@@ -142,6 +142,13 @@ TMenuItemState MenuItemState(std::string_view name, const TMenuState &state)
 QString MenuItemCaption(const TMenuItemDef &item, const TMenuItemState &itemState,
                         const TLang &lang, bool shortCutColumn)
 {
+    return MenuItemCaption(
+        item, itemState, [&lang](int index) { return lang.GetLine(index); }, shortCutColumn);
+}
+
+QString MenuItemCaption(const TMenuItemDef &item, const TMenuItemState &itemState,
+                        const std::function<QString(int)> &text, bool shortCutColumn)
+{
     if (item.isSeparator())
         return QStringLiteral("-");
     QString caption = itemState.caption;
@@ -149,7 +156,7 @@ QString MenuItemCaption(const TMenuItemDef &item, const TMenuItemState &itemStat
         const int index
             = itemState.textIndex != TMenuItemDef::kNoText ? itemState.textIndex : item.textIndex;
         if (index != TMenuItemDef::kNoText)
-            caption = lang.GetLine(index);
+            caption = text(index);
         else if (item.caption)
             caption = QString::fromUtf16(item.caption);
     }

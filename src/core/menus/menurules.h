@@ -3,6 +3,7 @@
 #include "tmenumodel.h"
 
 #include <QString>
+#include <functional>
 #include <string_view>
 
 class TLang;
@@ -44,3 +45,6 @@ TMenuItemState MenuItemState(std::string_view name, const TMenuState &state);
 // after "|".
 QString MenuItemCaption(const TMenuItemDef &item, const TMenuItemState &itemState,
                         const TLang &lang, bool shortCutColumn);
+// The same with the language table reached through a function (the player's current texts).
+QString MenuItemCaption(const TMenuItemDef &item, const TMenuItemState &itemState,
+                        const std::function<QString(int)> &text, bool shortCutColumn);

@@ -23,6 +23,8 @@ public:
     std::map<qint32, qint32> answers;
     std::vector<std::pair<qint32, qint32>> sent;
     int quickVolumeClicks = 0;
+    std::vector<TAction> ranActions;
+    QStringList drives;
 
     bool IsMediaActive() const override { return mediaActive; }
     bool IsMediaOpening() const override { return opening; }
@@ -42,6 +44,23 @@ public:
     TSettingsRecord &MutableSettings() override { return settings; }
     QString Text(int index) const override { return QStringLiteral("text%1").arg(index); }
     void QuickVolumeClick() override { ++quickVolumeClicks; }
+    qint32 RunAction(const TAction &action) override
+    {
+        ranActions.push_back(action);
+        return 0;
+    }
+    QStringList DriveCaptions() const override { return drives; }
+
+    // The commands sent, without the state queries the input rules ask on the way.
+    std::vector<std::pair<qint32, qint32>> commands() const
+    {
+        std::vector<std::pair<qint32, qint32>> result;
+        for (const auto &command : sent) {
+            if (command.first != 309 && command.first != 310)
+                result.push_back(command);
+        }
+        return result;
+    }
 };
 
 class WidgetsApp : public ::testing::Environment

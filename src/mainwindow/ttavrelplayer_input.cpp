@@ -1,0 +1,193 @@
+// Keys, mouse gestures and wheel turns over the picture, turned into actions by the input rules.
+#include "commands/commandcodes.h"
+#include "input/keymap.h"
+#include "input/tinputstate.h"
+#include "input/virtualkey.h"
+#include "iplayerhost.h"
+#include "media/videowindow.h"
+#include "shiftstate.h"
+#include "ttavrelplayer.h"
+#include "ttimeline.h"
+#include "tvideoarea.h"
+#include "tvideopopupmenu.h"
+#include "tvidmenuwnd.h"
+#include "tvpanel.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QWheelEvent>
+#include <vector>
+
+namespace {
+
+TInputShift inputShiftOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons)
+{
+    return TInputShift::fromInt(shiftStateOf(modifiers, buttons).toInt());
+}
+
+} // namespace
+
+void TTavrelPlayer::createInput()
+{
+    m_inputClock.start();
+    setFocusPolicy(Qt::StrongFocus);
+    tClickWait = new QTimer(this);
+    tClickWait->setObjectName(QStringLiteral("tClickWait"));
+    tClickWait->setSingleShot(true);
+    connect(tClickWait, &QTimer::timeout, this, &TTavrelPlayer::clickWaitTimer);
+
+    // A press, or a move with the left button held, seeks to the place under the pointer.
+    auto seekAt = [this](int value) {
+        PerformActions(TMouseInput::TimeLinePress(qBound(0, value, pl->maxValue())));
+    };
+    pl->OnMouseDown = [seekAt](TTimeLine *, TShiftState, int, int, int value) { seekAt(value); };
+    auto hover = pl->OnMouseMove;
+    pl->OnMouseMove
+        = [hover, seekAt](TTimeLine *sender, TShiftState shift, int x, int y, int value) {
+              if (hover)
+                  hover(sender, shift, x, y, value);
+              if (shift.testFlag(TShiftFlag::ssLeft))
+                  seekAt(value);
+          };
+    auto zoomMove = lZoom->OnMouseMove;
+    lZoom->OnMouseMove
+        = [this, zoomMove](TTimeLine *sender, TShiftState shift, int x, int y, int value) {
+              m_cursorOnZoomSlider = true;
+              if (zoomMove)
+                  zoomMove(sender, shift, x, y, value);
+          };
+    lZoom->OnMouseLeave = [this](TTimeLine *) { m_cursorOnZoomSlider = false; };
+}
+
+TInputState TTavrelPlayer::InputState() const
+{
+    TInputState state;
+    state.mediaActive = IsMediaActive();
+    state.dvdMode = IsDvdMode();
+    state.dvdMenuOnScreen = state.dvdMode && m_host->IsDvdMenuShowing();
+    if (m_host) {
+        state.playbackState = m_host->SendCommand(Cmd::QueryState, 0);
+        state.playlistVisible = m_host->SendCommand(Cmd::QueryPlaylistVisible, 0);
+    }
+    state.fullScreen = m_fullScreen;
+    state.zoom = Zoom();
+    state.playPanelShowing = pnPlay->isVisible();
+    state.cursorOnZoomSlider = m_cursorOnZoomSlider;
+    state.cursorOnTimeLine = pl->isVisible() && CursorOver(pl);
+    if (m_host)
+        m_host->AddInputState(state);
+    return state;
+}
+
+void TTavrelPlayer::KeyDown(int virtualKey, TInputShift shift)
+{
+    PerformActions(::KeyDown(virtualKey, shift, InputState(), settings()));
+}
+
+void TTavrelPlayer::TranslateKeyCommand(qint32 param)
+{
+    const int virtualKey = param & 0xFFFF;
+    const TInputShift shift = keyModifiers(TInputShift::fromInt((param >> 16) & 0xFF));
+    TActionList actions;
+    ::TranslateKey(virtualKey, shift, InputState(), settings(), actions);
+    PerformActions(actions);
+}
+
+void TTavrelPlayer::keyPressEvent(QKeyEvent *event)
+{
+    const int virtualKey = virtualKeyFromQt(event->key(), event->modifiers());
+    KeyDown(virtualKey, keyModifiers(inputShiftOf(event->modifiers(), {})));
+    event->accept();
+}
+
+TMouseEvent TTavrelPlayer::mouseEventOf(const QMouseEvent *event, QWidget *source) const
+{
+    TMouseEvent result;
+    result.screenPos = event->globalPosition().toPoint();
+    result.pos = event->position().toPoint();
+    result.globPos = source == Glob ? result.pos : Glob->mapFromGlobal(result.screenPos);
+    result.shift = inputShiftOf(event->modifiers(), event->buttons());
+    result.nowMs = m_inputClock.elapsed();
+    return result;
+}
+
+void TTavrelPlayer::pictureMouse(QWidget *source, QEvent *event)
+{
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    const TMouseEvent input = mouseEventOf(mouse, source);
+    m_mouseSource = source;
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        std::vector<TOpenVideoMenu> open;
+        for (const TVideoMenu menu : kAllVideoMenus) {
+            const TVideoPopupMenu *popup = VideoMenu(menu);
+            if (popup->IsOpen()) {
+                const QWidget *window = popup->Window();
+                open.push_back({menu, QRect(window->mapToGlobal(QPoint(0, 0)), window->size())});
+            }
+        }
+        PerformActions(m_mouse.MouseMove(input, open, InputState()));
+        break;
+    }
+    case QEvent::MouseButtonPress:
+        tClickWait->stop();
+        PerformActions(m_mouse.MouseDown(mouse->button(), input));
+        break;
+    case QEvent::MouseButtonDblClick:
+        // The second press of a double click drops the pending single click.
+        tClickWait->stop();
+        PerformActions(m_mouse.MouseDown(mouse->button(), input));
+        if (mouse->button() == Qt::LeftButton)
+            PerformActions(source == this ? TMouseInput::FormDoubleClick()
+                                          : m_mouse.DoubleClick(settings()));
+        break;
+    case QEvent::MouseButtonRelease: {
+        const TInputState state = InputState();
+        const bool click = mouse->button() == Qt::LeftButton && source != this
+                           && source->rect().contains(input.pos);
+        PerformActions(m_mouse.MouseUp(mouse->button(), input, state, settings()));
+        if (click)
+            PerformActions(m_mouse.Click(input.nowMs, state, settings()));
+        break;
+    }
+    default:
+        break;
+    }
+    m_mouseSource = nullptr;
+}
+
+void TTavrelPlayer::clickWaitTimer()
+{
+    tClickWait->stop();
+    PerformActions(m_mouse.ClickWaitTick(m_inputClock.elapsed(), InputState(), settings()));
+}
+
+void TTavrelPlayer::TrayClick()
+{
+    PerformActions(m_mouse.TrayClick(m_inputClock.elapsed()));
+}
+
+void TTavrelPlayer::wheelEvent(QWheelEvent *event)
+{
+    const int delta = event->angleDelta().y();
+    if (delta == 0) {
+        event->ignore();
+        return;
+    }
+    const TInputShift shift = inputShiftOf(event->modifiers(), event->buttons());
+    PerformActions(m_mouse.Wheel(delta > 0, shift, InputState()));
+    event->accept();
+}
+
+void TTavrelPlayer::mouseReleaseEvent(QMouseEvent *event)
+{
+    pictureMouse(this, event);
+    QWidget::mouseReleaseEvent(event);
+}
+
+void TTavrelPlayer::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    pictureMouse(this, event);
+    event->accept();
+}

@@ -1,0 +1,134 @@
+// Gestures over the picture of the real window: right click, middle click, clicks by mode,
+// the wheel over the time line and presses on it.
+#include "commands/commandcodes.h"
+#include "testhost.h"
+#include "ttavrelplayer.h"
+#include "ttimeline.h"
+#include "tvideoarea.h"
+#include "tvpanel.h"
+
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
+
+namespace {
+
+class MouseTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window.SetHost(&host);
+        window.resize(600, 450);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    void TearDown() override { window.PmMain->hide(); }
+
+    QPoint pictureCentre() const { return window.Glob->rect().center(); }
+
+    TestHost host;
+    TTavrelPlayer window;
+};
+
+TEST_F(MouseTest, RightClickOpensContextMenu)
+{
+    QTest::mouseClick(window.Glob, Qt::RightButton, {}, pictureCentre());
+    EXPECT_TRUE(window.PmMain->isVisible());
+    EXPECT_FALSE(window.pnPlay->isVisible());
+}
+
+TEST_F(MouseTest, RightClickFlipsPlayPanelWhenSoConfigured)
+{
+    host.settings.RightMouseMode = false;
+    QTest::mouseClick(window.Glob, Qt::RightButton, {}, pictureCentre());
+    EXPECT_FALSE(window.PmMain->isVisible());
+    EXPECT_TRUE(window.pnPlay->isVisible());
+    QTest::mouseClick(window.Glob, Qt::RightButton, {}, pictureCentre());
+    EXPECT_FALSE(window.pnPlay->isVisible());
+}
+
+TEST_F(MouseTest, CtrlRightClickFlipsPlayPanelInsteadOfMenu)
+{
+    QTest::mouseClick(window.Glob, Qt::RightButton, Qt::ControlModifier, pictureCentre());
+    EXPECT_FALSE(window.PmMain->isVisible());
+    EXPECT_TRUE(window.pnPlay->isVisible());
+}
+
+TEST_F(MouseTest, MiddleClickTogglesFullScreen)
+{
+    QTest::mouseClick(window.Glob, Qt::MiddleButton, {}, pictureCentre());
+    EXPECT_EQ(host.commands(),
+              (std::vector<std::pair<qint32, qint32>>{{Cmd::ToggleFullScreen, 0}}));
+}
+
+TEST_F(MouseTest, DoubleClickPlaysInFirstMode)
+{
+    QTest::mouseDClick(window.Glob, Qt::LeftButton, {}, pictureCentre());
+    EXPECT_EQ(host.commands(), (std::vector<std::pair<qint32, qint32>>{{Cmd::PlayPause, 0}}));
+}
+
+// In the second mode a click plays after the wait, unless it became a double click, which
+// goes full screen and nothing else.
+TEST_F(MouseTest, SecondModeWaitsForTheSecondClick)
+{
+    host.settings.LeftMouseMode = 2;
+    QTest::mouseClick(window.Glob, Qt::LeftButton, {}, pictureCentre());
+    EXPECT_TRUE(window.tClickWait->isActive());
+    EXPECT_TRUE(host.commands().empty());
+    QTRY_COMPARE_WITH_TIMEOUT(host.commands().size(), size_t(1), 1000);
+    EXPECT_EQ(host.commands()[0].first, Cmd::PlayPause);
+
+    host.sent.clear();
+    QTest::mouseClick(window.Glob, Qt::LeftButton, {}, pictureCentre());
+    QTest::mouseDClick(window.Glob, Qt::LeftButton, {}, pictureCentre());
+    QTest::qWait(400);
+    EXPECT_EQ(host.commands(),
+              (std::vector<std::pair<qint32, qint32>>{{Cmd::ToggleFullScreen, 0}}));
+}
+
+// A turn over `over`, as it reaches the window: the controls over the picture leave the wheel
+// to it (a synthesised event is not passed up by Qt, so it goes to the window directly).
+void turnWheel(QWidget *window, QWidget *over, bool up)
+{
+    const QPointF global = over->mapToGlobal(QPointF(over->rect().center()));
+    QWheelEvent wheel(window->mapFromGlobal(global), global, QPoint(), QPoint(0, up ? 120 : -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window, &wheel);
+}
+
+TEST_F(MouseTest, WheelOverTimeLineSeeksTenSeconds)
+{
+    window.panTimeLine->ShowPanel();
+    ASSERT_TRUE(window.pl->isVisible());
+    QCursor::setPos(window.pl->mapToGlobal(window.pl->rect().center()));
+    turnWheel(&window, window.pl, true);
+    turnWheel(&window, window.pl, false);
+    EXPECT_EQ(host.commands(), (std::vector<std::pair<qint32, qint32>>{{Cmd::SeekForward, 10000},
+                                                                       {Cmd::SeekBack, 10000}}));
+}
+
+TEST_F(MouseTest, WheelOverPictureStepsVolume)
+{
+    window.SetVolumeBar(5000);
+    QCursor::setPos(window.Glob->mapToGlobal(pictureCentre()));
+    turnWheel(&window, window.Glob, true);
+    EXPECT_EQ(window.VolumeBar(), 5500);
+    host.mediaActive = false; // nothing to hear: the wheel does nothing
+    turnWheel(&window, window.Glob, false);
+    EXPECT_EQ(window.VolumeBar(), 5500);
+}
+
+TEST_F(MouseTest, PressOnTimeLineSeeksOnceToTheValue)
+{
+    window.SetTimeLine(1000, 0);
+    window.panTimeLine->ShowPanel();
+    QTest::mousePress(window.pl, Qt::LeftButton, {}, QPoint(window.pl->width() / 2, 5));
+    const auto commands = host.commands();
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].first, Cmd::SeekTo);
+    EXPECT_NEAR(commands[0].second, 500, 30);
+}
+
+} // namespace
