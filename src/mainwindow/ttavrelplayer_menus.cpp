@@ -7,6 +7,7 @@
 #include "menus/iconclicks.h"
 #include "menus/menurules.h"
 #include "menus/videomenus.h"
+#include "skinfonts.h"
 #include "torimage.h"
 #include "ttavrelplayer.h"
 #include "tvideoarea.h"
@@ -21,6 +22,26 @@ namespace {
 
 constexpr int kFsMenuFontPoints = 14;
 constexpr int kMenuFontPoints = 10;
+
+void applyAppearance(TVideoPopupMenu *popup, const TVideoMenuAppearance &look)
+{
+    const QString face = QLatin1String(look.fontName);
+    popup->setFont(skinFont(face, look.fontHeight));
+    popup->setFontShortCut(skinFont(face, look.shortCutFontHeight));
+    popup->setFontColor(look.fontColor);
+    popup->setFontShortCutColor(look.shortCutFontColor);
+    popup->setColor(look.color);
+    popup->setGradColor1(look.gradColor1);
+    popup->setGradColor2(look.gradColor2);
+    popup->setColorBorder(look.colorBorder);
+    popup->setFontColorBorder(look.fontColorBorder);
+    popup->setFontColorCheckedBorder(look.fontColorCheckedBorder);
+    popup->Font_ColorSelectBorder = look.fontColorSelectBorder;
+    popup->Font_ColorSelect = look.fontColorSelect;
+    popup->setFontColorChecked(look.fontColorChecked);
+    popup->setWide(look.wide);
+    popup->setClearBorder(look.clearBorder);
+}
 
 const TMenuItemDef *itemDefOf(const QAction *action)
 {
@@ -74,8 +95,7 @@ void TTavrelPlayer::fillVideoMenus()
 {
     for (const TVideoMenu menu : kAllVideoMenus) {
         TVideoPopupMenu *popup = VideoMenu(menu);
-        const TVideoMenuAppearance look = VideoMenuAppearance(menu);
-        popup->setClearBorder(look.clearBorder);
+        applyAppearance(popup, VideoMenuAppearance(menu));
         const std::span<const TMenuItemDef> items = VideoMenuItems(menu);
         for (size_t i = 0; i < items.size(); ++i) {
             const TMenuItemDef &def = items[i];

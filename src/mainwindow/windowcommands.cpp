@@ -36,6 +36,7 @@ void BindWindowCommands(TCommandDispatcher &dispatcher, TTavrelPlayer &w)
     bind(Cmd::CropLess, [window](qint32) { window->CropLess(); });
     bind(Cmd::CloseMenus, [window](qint32) { window->CloseVideoMenus(); });
     bind(Cmd::ToggleTopMost, [window](qint32) { window->ToggleTopMost(); });
+    bind(Cmd::Key, [window](qint32 key) { window->TranslateKeyCommand(key); });
     dispatcher.Bind(Cmd::QueryFullScreen,
                     [window](qint32) { return window->IsFullScreen() ? 1 : 0; });
 }

@@ -1,9 +1,11 @@
 // Keys sent to the real window reach the player as the key map says, and only so.
 #include "commands/commandcodes.h"
+#include "commands/tcommanddispatcher.h"
 #include "input/virtualkey.h"
 #include "testhost.h"
 #include "ttavrelplayer.h"
 #include "tvpanel.h"
+#include "windowcommands.h"
 
 #include <QKeyEvent>
 #include <QTest>
@@ -122,7 +124,9 @@ TEST_F(WindowKeyTest, WindowOperationsHappenOnTheWindow)
 // Command 328 runs the key map alone, the modifiers packed above the key.
 TEST_F(WindowKeyTest, KeyCommandUnpacksKeyAndModifiers)
 {
-    window.TranslateKeyCommand(VirtualKey::O | (0x04 << 16));
+    TCommandDispatcher dispatcher;
+    BindWindowCommands(dispatcher, window);
+    dispatcher.Dispatch(Cmd::Key, VirtualKey::O | (0x04 << 16));
     ASSERT_EQ(host.ranActions.size(), 1u);
     EXPECT_EQ(host.ranActions[0].kind, TActionKind::LoadPlaylist);
     EXPECT_TRUE(host.commands().empty());
@@ -132,6 +136,9 @@ TEST_F(WindowKeyTest, KeyCommandUnpacksKeyAndModifiers)
     window.TranslateKeyCommand(VirtualKey::Right | (0x02 << 16)); // Alt+Right: one frame
     EXPECT_TRUE(host.commands().empty());
     EXPECT_TRUE(host.ranActions.empty()); // the frame step is the window's own, no graph here
+
+    dispatcher.Dispatch(Cmd::Key, VirtualKey::Space);
+    EXPECT_EQ(host.commands(), (Sent{{Cmd::PlayPause, 0}}));
 }
 
 } // namespace
