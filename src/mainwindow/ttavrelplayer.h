@@ -217,6 +217,7 @@ private:
     QSize sourceSize() const;
     // ttavrelplayer_input.cpp
     void createInput();
+    TInputState moveInputState() const;
     TMouseEvent mouseEventOf(const QMouseEvent *event, QWidget *source) const;
     // Press, release, double click and move over the form, Glob or VideoWin.
     void pictureMouse(QWidget *source, QEvent *event);
@@ -276,4 +277,5 @@ private:
     QElapsedTimer m_inputClock;
     QWidget *m_mouseSource = nullptr; // the control of the event being handled
     bool m_cursorOnZoomSlider = false;
+    bool m_releaseEndsDoubleClick = false;
 };

@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWheelEvent>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -62,14 +63,21 @@ void TTavrelPlayer::createInput()
 
 TInputState TTavrelPlayer::InputState() const
 {
-    TInputState state;
-    state.mediaActive = IsMediaActive();
-    state.dvdMode = IsDvdMode();
-    state.dvdMenuOnScreen = state.dvdMode && m_host->IsDvdMenuShowing();
+    TInputState state = moveInputState();
     if (m_host) {
         state.playbackState = m_host->SendCommand(Cmd::QueryState, 0);
         state.playlistVisible = m_host->SendCommand(Cmd::QueryPlaylistVisible, 0);
     }
+    return state;
+}
+
+// Moves come in streams and look at none of the query answers, so they are not asked.
+TInputState TTavrelPlayer::moveInputState() const
+{
+    TInputState state;
+    state.mediaActive = IsMediaActive();
+    state.dvdMode = IsDvdMode();
+    state.dvdMenuOnScreen = state.dvdMode && m_host->IsDvdMenuShowing();
     state.fullScreen = m_fullScreen;
     state.zoom = Zoom();
     state.playPanelShowing = pnPlay->isVisible();
@@ -127,7 +135,7 @@ void TTavrelPlayer::pictureMouse(QWidget *source, QEvent *event)
                 open.push_back({menu, QRect(window->mapToGlobal(QPoint(0, 0)), window->size())});
             }
         }
-        PerformActions(m_mouse.MouseMove(input, open, InputState()));
+        PerformActions(m_mouse.MouseMove(input, open, moveInputState()));
         break;
     }
     case QEvent::MouseButtonPress:
@@ -138,6 +146,8 @@ void TTavrelPlayer::pictureMouse(QWidget *source, QEvent *event)
         // The second press of a double click drops the pending single click.
         tClickWait->stop();
         PerformActions(m_mouse.MouseDown(mouse->button(), input));
+        // Its release ends the double click; it is not a click of its own.
+        m_releaseEndsDoubleClick = true;
         if (mouse->button() == Qt::LeftButton)
             PerformActions(source == this ? TMouseInput::FormDoubleClick()
                                           : m_mouse.DoubleClick(settings()));
@@ -145,7 +155,8 @@ void TTavrelPlayer::pictureMouse(QWidget *source, QEvent *event)
     case QEvent::MouseButtonRelease: {
         const TInputState state = InputState();
         const bool click = mouse->button() == Qt::LeftButton && source != this
-                           && source->rect().contains(input.pos);
+                           && source->rect().contains(input.pos)
+                           && !std::exchange(m_releaseEndsDoubleClick, false);
         PerformActions(m_mouse.MouseUp(mouse->button(), input, state, settings()));
         if (click)
             PerformActions(m_mouse.Click(input.nowMs, state, settings()));
