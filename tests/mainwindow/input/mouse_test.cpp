@@ -2,11 +2,15 @@
 // the wheel over the time line and presses on it.
 #include "commands/commandcodes.h"
 #include "testhost.h"
+#include "torimage.h"
 #include "ttavrelplayer.h"
 #include "ttimeline.h"
 #include "tvideoarea.h"
+#include "tvideopopupmenu.h"
+#include "tvidmenuwnd.h"
 #include "tvpanel.h"
 
+#include <QEnterEvent>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -135,6 +139,46 @@ TEST_F(MouseTest, PressOnTimeLineSeeksOnceToTheValue)
     ASSERT_EQ(commands.size(), 1u);
     EXPECT_EQ(commands[0].first, Cmd::SeekTo);
     EXPECT_NEAR(commands[0].second, 500, 30);
+}
+
+void moveOver(QWidget *widget, QPoint pos, Qt::MouseButtons buttons = Qt::NoButton)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(pos), widget->mapToGlobal(QPointF(pos)),
+                     Qt::NoButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+// With the picture zoomed a right-button drag pans it and the release opens nothing; without
+// zoom the same drag leaves the picture alone and the release opens the menu.
+TEST_F(MouseTest, RightDragPansZoomedPicture)
+{
+    window.SetZoomBar(35);
+    const QPoint start = pictureCentre();
+    QTest::mousePress(window.Glob, Qt::RightButton, {}, start);
+    moveOver(window.Glob, start + QPoint(12, -7), Qt::RightButton);
+    QTest::mouseRelease(window.Glob, Qt::RightButton, {}, start + QPoint(12, -7));
+    EXPECT_EQ(window.Pan(), QPoint(12, -7));
+    EXPECT_FALSE(window.PmMain->isVisible());
+
+    window.SetZoomBar(25);
+    QTest::mousePress(window.Glob, Qt::RightButton, {}, start);
+    moveOver(window.Glob, start + QPoint(30, 30), Qt::RightButton);
+    QTest::mouseRelease(window.Glob, Qt::RightButton, {}, start + QPoint(30, 30));
+    EXPECT_TRUE(window.PmMain->isVisible());
+}
+
+TEST_F(MouseTest, MovingAwayClosesOpenMenu)
+{
+    window.ShowMainMenuIcons();
+    QEnterEvent enter(QPointF(4, 4), QPointF(4, 4), window.iOpen->mapToGlobal(QPointF(4, 4)));
+    QApplication::sendEvent(window.iOpen, &enter);
+    ASSERT_TRUE(window.pmOpen->IsOpen());
+    const QRect menu(window.pmOpen->Window()->mapTo(window.Glob, QPoint(0, 0)),
+                     window.pmOpen->Window()->size());
+    moveOver(window.Glob, menu.bottomLeft() + QPoint(10, 40)); // 40 px below: stays
+    EXPECT_TRUE(window.pmOpen->IsOpen());
+    moveOver(window.Glob, menu.bottomLeft() + QPoint(10, 60));
+    EXPECT_FALSE(window.pmOpen->IsOpen());
 }
 
 } // namespace
