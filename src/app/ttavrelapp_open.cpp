@@ -24,6 +24,7 @@ constexpr int kStillPictureSeconds = 360000;
 
 constexpr int kTextOpening = 104;
 constexpr int kTextUnsupported = 105;
+constexpr int kTextTryingAgain = 106;
 constexpr int kTextCannotPlay = 107;
 constexpr int kTextResumed = 108;
 
@@ -149,10 +150,24 @@ bool TTavrelApp::RenderWithRetry(const QString &name)
     }
     if (m_graph->HasPicture())
         return true;
+    // A file without any video stream is not a film: it ends quietly.
+    if (!m_graph->HasVideoStream()) {
+        CloseMedia();
+        m_media.MediaOpen = false;
+        return false;
+    }
 
-    // No picture. The engine cannot yet tell a file without any video stream
-    // from one whose video no decoder took, so the second render with
-    // software decoders preferred is not tried; both end quietly.
+    // A video stream no decoder showed: once more, preferring the software decoders.
+    ShowStatusTextIndex(kTextTryingAgain, 20, 1);
+    try {
+        m_graph->RenderFile(name, TFilterGraph::PreferSoftwareDecoders);
+    } catch (const EMediaException &) {
+        return fail(kTextUnsupported);
+    }
+    if (m_graph->HasPicture())
+        return true;
+    ShowStatusTextIndex(kTextCannotPlay, 50, 1);
+    m_playlist->SetCurrent(-1);
     CloseMedia();
     m_media.MediaOpen = false;
     return false;

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <gst/pbutils/missing-plugins.h>
 
 namespace {
 
@@ -221,8 +222,10 @@ void TFilterGraph::Private::PrerollOrThrow()
         if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ASYNC_DONE
             && GST_MESSAGE_SRC(message) == GST_OBJECT(pipeline))
             done = true;
-        if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ELEMENT)
+        if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ELEMENT) {
             ReadDvdTitleInfo(message);
+            NoteMissingDecoder(message);
+        }
         gst_message_unref(message);
     }
     gst_object_unref(bus);
@@ -248,6 +251,61 @@ void TFilterGraph::Private::PrerollOrThrow()
     }
     q->ClearGraph();
     throw EMediaException(text, code);
+}
+
+int TFilterGraph::RenderFile(const QString &fileName, RenderOption option)
+{
+    if (!d->pipeline || option != PreferSoftwareDecoders)
+        return RenderFile(fileName);
+    // playbin ranks its decoders once, when it is made: rebuild it with the
+    // hardware decoders ranked last, then give them their ranks back.
+    std::vector<std::pair<GstPluginFeature *, guint>> lowered;
+    GList *decoders
+        = gst_element_factory_list_get_elements(GST_ELEMENT_FACTORY_TYPE_DECODER, GST_RANK_NONE);
+    for (GList *item = decoders; item; item = item->next) {
+        auto *factory = static_cast<GstElementFactory *>(item->data);
+        const gchar *klass = gst_element_factory_get_metadata(factory, GST_ELEMENT_METADATA_KLASS);
+        if (!klass || !g_strrstr(klass, "Hardware"))
+            continue;
+        auto *feature = GST_PLUGIN_FEATURE(gst_object_ref(factory));
+        lowered.emplace_back(feature, gst_plugin_feature_get_rank(feature));
+        gst_plugin_feature_set_rank(feature, GST_RANK_MARGINAL);
+    }
+    gst_plugin_feature_list_free(decoders);
+    const auto restore = [&lowered] {
+        for (auto &[feature, rank] : lowered) {
+            gst_plugin_feature_set_rank(feature, rank);
+            gst_object_unref(feature);
+        }
+        lowered.clear();
+    };
+    d->ReleasePipeline();
+    try {
+        d->CreatePipeline();
+        const int result = RenderFile(fileName);
+        restore();
+        return result;
+    } catch (...) {
+        restore();
+        throw;
+    }
+}
+
+void TFilterGraph::Private::NoteMissingDecoder(GstMessage *message)
+{
+    if (!gst_is_missing_plugin_message(message))
+        return;
+    const GstStructure *s = gst_message_get_structure(message);
+    const GValue *detail = gst_structure_get_value(s, "detail");
+    if (g_strcmp0(gst_structure_get_string(s, "type"), "decoder") != 0 || !detail
+        || !GST_VALUE_HOLDS_CAPS(detail))
+        return;
+    const GstCaps *caps = gst_value_get_caps(detail);
+    if (gst_caps_get_size(caps) > 0) {
+        const gchar *name = gst_structure_get_name(gst_caps_get_structure(caps, 0));
+        undecodedVideo = undecodedVideo || g_str_has_prefix(name, "video/")
+                         || g_str_has_prefix(name, "image/");
+    }
 }
 
 bool TFilterGraph::Private::WaitForState(GstClockTime timeout) const
@@ -357,6 +415,7 @@ void TFilterGraph::ClearGraph()
     gst_object_unref(bus);
     d->uri.clear();
     d->ResetDvd();
+    d->undecodedVideo = false;
     d->stopped = true;
     d->frameFormat = false;
     d->audioDeselected = false;

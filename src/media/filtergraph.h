@@ -46,6 +46,10 @@ public:
     // 1 when there is no graph; raises EMediaException when the file cannot be
     // played. Never hangs: a build that does not finish in time fails.
     int RenderFile(const QString &fileName);
+    enum RenderOption { PreferSoftwareDecoders = 1 };
+    // The same, with PreferSoftwareDecoders: hardware decoders are ranked
+    // below every software one for this render (the graph is rebuilt first).
+    int RenderFile(const QString &fileName, RenderOption option);
     bool Play();  // never raises
     bool Pause(); // raises on a framework failure
     bool Stop();  // raises on a framework failure; keeps the position
@@ -102,6 +106,9 @@ public:
     // an empty size means no picture.
     QSize SourceSize() const;
     bool HasPicture() const;
+    // The rendered file carries at least one video stream, whether or not a
+    // decoder took it.
+    bool HasVideoStream() const;
     // The part of the picture to show, in SourceSize() coordinates (crop).
     bool SetSourceRect(const QRect &rect);
     QRect SourceRect() const;

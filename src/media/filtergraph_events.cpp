@@ -69,6 +69,8 @@ void TFilterGraph::Private::Dispatch(GstMessage *message)
         return;
     }
     default:
+        if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ELEMENT)
+            NoteMissingDecoder(message);
         if (dvd)
             DispatchDvd(message);
         gst_message_unref(message);

@@ -48,6 +48,8 @@ struct TFilterGraph::Private
     QList<int> dvdAudioPhysical;
     int dvdAudioCurrent = 0;
 
+    bool undecodedVideo = false; // a video stream found no decoder
+
     QRect sourceRect; // crop, in display coordinates; null = whole picture
 
     // Video stream facts read from the decoded caps.
@@ -66,6 +68,7 @@ struct TFilterGraph::Private
     // Waits for the render in progress; throws (and empties the graph) on failure.
     void PrerollOrThrow();
     void ResetDvd();
+    void NoteMissingDecoder(GstMessage *message);
     void DispatchDvd(GstMessage *message);
     void CheckDvdTitle();
     void ReadDvdTitleInfo(GstMessage *message);

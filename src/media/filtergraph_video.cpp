@@ -96,3 +96,12 @@ void TFilterGraph::Private::ApplyCrop()
     videoSink->SetCrop(left, top, right, bottom);
     RefreshPausedFrame();
 }
+
+bool TFilterGraph::HasVideoStream() const
+{
+    if (!d->pipeline || d->uri.isEmpty())
+        return false;
+    gint streams = 0;
+    g_object_get(d->pipeline, "n-video", &streams, nullptr);
+    return streams > 0 || d->undecodedVideo;
+}
