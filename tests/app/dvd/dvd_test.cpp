@@ -1,7 +1,9 @@
 #include "../player/playerfixture.h"
 #include "commands/commandcodes.h"
 #include "media/filtergraph.h"
+#include "media/videowindow.h"
 #include "tmediastate.h"
+#include "ttavrelplayer.h"
 
 #include <QDir>
 
@@ -137,6 +139,20 @@ TEST_F(DvdPlayerTest, SkippingTheIntroductionKeepsAnOrdinaryStartWhenALengthIsUn
     Pump(300);
     EXPECT_EQ(Title(), 0);
     EXPECT_TRUE(titles.isEmpty());
+}
+
+TEST_F(DvdPlayerTest, AClickOnAButtonOfTheVideoWindowPlaysItsTitle)
+{
+    Start();
+    OpenDisc(Media("dvd") + "/");
+    ASSERT_TRUE(WaitFor([this] { return player->Graph()->DvdHasButtons(); }));
+    TVideoWindow *window = player->MainWindow()->VideoWin;
+    ASSERT_TRUE(WaitFor([window] { return !window->CurrentFrame().isNull(); }));
+    // The second button covers (80, 300)-(360, 370) of the 720 x 576 picture.
+    const QPoint onSecond(window->width() * 200 / 720, window->height() * 335 / 576);
+    EXPECT_TRUE(player->Graph()->DvdSelectAt(onSecond));
+    EXPECT_TRUE(player->Graph()->DvdActivateAt(onSecond));
+    EXPECT_TRUE(WaitFor([this] { return Title() == 2; }));
 }
 
 TEST_F(DvdPlayerTest, OpeningAFileLeavesDvdMode)
