@@ -69,6 +69,9 @@ public:
     int AudioStreamCount() const override;
     bool IsStillPicture() const override;
     QString Text(int index) const override;
+    void AddMenuState(TMenuState &state) const override;
+    qint32 RunAction(const TAction &action) override;
+    QStringList DriveCaptions() const override;
 
     void ShowStatusText(const QString &text, int tenths, int kind);
     void ShowStatusTextIndex(int textIndex, int tenths, int kind);
