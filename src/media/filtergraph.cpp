@@ -90,6 +90,7 @@ void TFilterGraph::Private::CreatePipeline()
     }
     g_signal_connect(pipeline, "deep-element-added", G_CALLBACK(&Private::OnElementAdded), this);
     GstBus *bus = gst_element_get_bus(pipeline);
+    announced = 0;
     gst_bus_set_sync_handler(bus, &Private::OnBusMessage, this, nullptr);
     gst_object_unref(bus);
     stopped = true;
@@ -209,6 +210,8 @@ void TFilterGraph::Private::PrerollOrThrow()
     while (!done && !failure && waited < RenderTimeout && silent < RenderSilenceTimeout
            && !abortRequested) {
         GstMessage *message = gst_bus_timed_pop(bus, PollSlice);
+        if (message)
+            announced.fetch_sub(1);
         if (!message) {
             waited += PollSlice;
             silent += PollSlice;

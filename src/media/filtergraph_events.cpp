@@ -1,12 +1,21 @@
 // Bus messages come from streaming threads; the player handles them on the UI
-// thread. The sync handler only queues a wake-up event, and the UI thread then
-// drains the bus, so events keep their order and no GLib loop is needed.
+// thread. The sync handler counts each message and queues a wake-up event when
+// the count leaves zero; the UI thread then takes exactly the announced
+// messages off the bus, so events keep their order, none is left behind (the
+// end of a film is often the last message) and no GLib loop is needed.
 #include "filtergraph.h"
 #include "filtergraph_p.h"
 #include "mediaerror.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+
+namespace {
+
+// How long a drain waits for a message that was announced but not yet queued.
+constexpr GstClockTime AnnouncedMessageWait = 200 * GST_MSECOND;
+
+} // namespace
 
 int BusWakeEventType()
 {
@@ -17,7 +26,7 @@ int BusWakeEventType()
 GstBusSyncReply TFilterGraph::Private::OnBusMessage(GstBus *, GstMessage *, gpointer self)
 {
     auto *that = static_cast<Private *>(self);
-    if (!that->wakeQueued.exchange(true))
+    if (that->announced.fetch_add(1) == 0)
         QCoreApplication::postEvent(that->q,
                                     new QEvent(static_cast<QEvent::Type>(BusWakeEventType())));
     return GST_BUS_PASS;
@@ -27,7 +36,6 @@ bool TFilterGraph::event(QEvent *event)
 {
     if (event->type() != BusWakeEventType())
         return QObject::event(event);
-    d->wakeQueued = false;
     d->DrainBus();
     return true;
 }
@@ -35,12 +43,19 @@ bool TFilterGraph::event(QEvent *event)
 void TFilterGraph::Private::DrainBus()
 {
     // A handler may release or rebuild the graph; re-read the pipeline each time.
-    while (pipeline) {
+    while (pipeline && announced.load() > 0) {
         GstBus *bus = gst_element_get_bus(pipeline);
-        GstMessage *message = gst_bus_pop(bus);
+        GstMessage *message = gst_bus_timed_pop(bus, AnnouncedMessageWait);
         gst_object_unref(bus);
-        if (!message)
+        if (!message) {
+            // Taken or dropped elsewhere (an error pop discards the rest): forget
+            // what was seen, keep what was announced meanwhile.
+            const int seen = announced.load();
+            if (announced.fetch_sub(seen) - seen > 0)
+                continue;
             return;
+        }
+        announced.fetch_sub(1);
         Dispatch(message);
     }
 }

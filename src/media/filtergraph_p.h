@@ -24,7 +24,10 @@ struct TFilterGraph::Private
     QPointer<TVideoWindow> videoWindow;
     QString uri;         // the rendered medium; empty while the graph is empty
     bool stopped = true; // a stopped graph is held paused so it keeps its position
-    std::atomic<bool> wakeQueued{false};
+    // Messages the sync handler let through to the bus and nobody has taken yet.
+    // The handler runs before GStreamer queues its message, so a drain may find
+    // an announced message not there yet: it then waits for it briefly.
+    std::atomic<int> announced{0};
     std::atomic<bool> abortRequested{false};
 
     bool frameFormat = false;

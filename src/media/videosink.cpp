@@ -51,8 +51,11 @@ constexpr const char *PixelFormat = G_BYTE_ORDER == G_LITTLE_ENDIAN ? "BGRx" : "
 GstElement *MakeScaler()
 {
     // One pass that converts and scales where available, two elements otherwise.
-    if (GstElement *both = gst_element_factory_make("videoconvertscale", nullptr))
+    // Two threads: scaling 1080p to the window is the heaviest step after decoding.
+    if (GstElement *both = gst_element_factory_make("videoconvertscale", nullptr)) {
+        g_object_set(both, "n-threads", 2u, nullptr);
         return both;
+    }
     GstElement *bin = gst_bin_new(nullptr);
     GstElement *convert = gst_element_factory_make("videoconvert", nullptr);
     GstElement *scale = gst_element_factory_make("videoscale", nullptr);
