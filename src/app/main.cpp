@@ -1,6 +1,7 @@
 #include "appfolder.h"
 #include "instancechannel.h"
 #include "instancehandoff.h"
+#include "media/mediawarmup.h"
 #include "settings/settingsstore.h"
 #include "terrorreporter.h"
 #include "ttavrelapp.h"
@@ -46,6 +47,8 @@ int main(int argc, char **argv)
         return InstanceHandOff::HandOff(endpoint, arguments.first(), store) ? 0 : 1;
     }
 
+    // This process will play: load the decoders while the window is built.
+    MediaWarmUp::Start();
     TTavrelApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrel"));
     QApplication::setOrganizationName(QStringLiteral("Quenfold"));
