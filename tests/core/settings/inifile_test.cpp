@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -112,18 +111,12 @@ TEST(IniFile, MalformedInputNeverBreaksLookups)
 class IniFiles : public ::testing::Test
 {
 protected:
-    // The per-user copy lives in the test-mode data folder, never the user's real one.
+    // Each test gets its own per-user data folder: tests run in parallel processes, and a
+    // shared folder let one test's clean-up delete the copy another was writing.
     void SetUp() override
     {
-        QStandardPaths::setTestModeEnabled(true);
-        removeUserCopies();
-    }
-    void TearDown() override { removeUserCopies(); }
-    static void removeUserCopies()
-    {
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-             + QStringLiteral("/Quenfold"))
-            .removeRecursively();
+        ASSERT_TRUE(m_dir.isValid());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("user-data"))));
     }
 
     QString path(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
