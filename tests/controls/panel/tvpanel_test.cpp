@@ -152,7 +152,8 @@ TEST_F(TVPanelTimers, RestartHideTimerPostponesTheHide)
     }
     EXPECT_TRUE(panel->isVisible());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); }, 2000));
-    EXPECT_GE(clock.elapsed(), 400 + 295);
+    // Qt's coarse timers may fire up to 5 % early: the last restart plus 285 ms.
+    EXPECT_GE(clock.elapsed(), 400 + 285);
 }
 
 TEST_F(TVPanelRegion, UnionOfChildrenHiddenOnesIncluded)
