@@ -72,12 +72,15 @@ void TFilterGraph::Private::CreatePipeline()
         throw EMediaException(QStringLiteral("The playbin element is missing."),
                               MediaError::Failed);
     gst_object_ref_sink(pipeline);
-    // playbin's own colour balance stage upsets cropping (the crop is applied
-    // twice), so it is left out; picture adjustments belong in the video sink.
+    // The video sink crops, scales and converts by itself. playbin's own
+    // converter and colour balance stages would scale before the crop (so the
+    // crop lands on the wrong pixels), so they are left out; picture
+    // adjustments belong in the video sink.
+    constexpr guint NativeVideo = 0x40;
     constexpr guint SoftColourBalance = 0x400;
     guint flags = 0;
     g_object_get(pipeline, "flags", &flags, nullptr);
-    g_object_set(pipeline, "flags", flags & ~SoftColourBalance, nullptr);
+    g_object_set(pipeline, "flags", (flags | NativeVideo) & ~SoftColourBalance, nullptr);
     if (videoWindow) {
         videoSink = std::make_unique<TVideoSink>();
         g_object_set(pipeline, "video-sink", videoSink->Element(), nullptr);
