@@ -6,6 +6,7 @@
 #include "filtergraph.h"
 #include "filtergraph_p.h"
 #include "mediaerror.h"
+#include "videosink.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -68,6 +69,10 @@ void TFilterGraph::Private::Dispatch(GstMessage *message)
         // A still picture stays on screen until the player decides to move on.
         if (q->IsStillPicture())
             return;
+        // The last frame may still wait for the UI thread (a short clip ends
+        // within a frame's time): it is shown before the end is handled.
+        if (videoSink && videoSink->DeliverPending() && videoWindow)
+            videoWindow->repaint();
         emit q->OnDSEvent(MediaEvent::Complete, 0, 0);
         emit q->OnGraphComplete(0);
         return;

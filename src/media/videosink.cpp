@@ -24,13 +24,18 @@ void ReleaseMappedFrame(void *info)
     delete mapped;
 }
 
+constexpr GstVideoFormat PixelFormatId
+    = G_BYTE_ORDER == G_LITTLE_ENDIAN ? GST_VIDEO_FORMAT_BGRx : GST_VIDEO_FORMAT_xRGB;
+
 // Wraps the sample's pixels in a QImage that owns the sample: no copy is made.
 QImage WrapSample(GstSample *sample)
 {
     GstVideoInfo info;
     GstCaps *caps = gst_sample_get_caps(sample);
     GstBuffer *buffer = gst_sample_get_buffer(sample);
-    if (!caps || !buffer || !gst_video_info_from_caps(&info, caps)) {
+    // Anything but the negotiated 32-bit format would be read as the wrong pixels.
+    if (!caps || !buffer || !gst_video_info_from_caps(&info, caps)
+        || GST_VIDEO_INFO_FORMAT(&info) != PixelFormatId) {
         gst_sample_unref(sample);
         return QImage();
     }
@@ -43,10 +48,14 @@ QImage WrapSample(GstSample *sample)
     }
     // BGRx in memory is one native 32-bit 0xffRRGGBB word on little-endian machines.
     const auto *pixels = static_cast<const uchar *>(GST_VIDEO_FRAME_PLANE_DATA(&mapped->frame, 0));
-    return QImage(pixels, GST_VIDEO_FRAME_WIDTH(&mapped->frame),
-                  GST_VIDEO_FRAME_HEIGHT(&mapped->frame),
-                  GST_VIDEO_FRAME_PLANE_STRIDE(&mapped->frame, 0), QImage::Format_RGB32,
-                  ReleaseMappedFrame, mapped);
+    QImage image(pixels, GST_VIDEO_FRAME_WIDTH(&mapped->frame),
+                 GST_VIDEO_FRAME_HEIGHT(&mapped->frame),
+                 GST_VIDEO_FRAME_PLANE_STRIDE(&mapped->frame, 0), QImage::Format_RGB32,
+                 ReleaseMappedFrame, mapped);
+    // A QImage that could not be made never calls its clean-up function.
+    if (image.isNull())
+        ReleaseMappedFrame(mapped);
+    return image;
 }
 
 constexpr const char *PixelFormat = G_BYTE_ORDER == G_LITTLE_ENDIAN ? "BGRx" : "xRGB";
@@ -108,7 +117,7 @@ TVideoSink::~TVideoSink()
 
 void TVideoSink::SetTargetSize(const QSize &size)
 {
-    if (!m_targetSize.isNull() && size == m_targetSize)
+    if (m_targetSize && size == *m_targetSize)
         return;
     m_targetSize = size;
     GstCaps *caps
@@ -151,10 +160,10 @@ void TVideoSink::Accept(GstSample *sample)
         m_pending = std::move(frame);
     }
     if (!m_deliveryQueued.exchange(true))
-        QMetaObject::invokeMethod(this, &TVideoSink::Deliver, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &TVideoSink::DeliverPending, Qt::QueuedConnection);
 }
 
-void TVideoSink::Deliver()
+bool TVideoSink::DeliverPending()
 {
     m_deliveryQueued = false;
     QImage frame;
@@ -163,6 +172,8 @@ void TVideoSink::Deliver()
         frame = std::move(m_pending);
         m_pending = QImage();
     }
-    if (!frame.isNull())
-        emit FrameReady(frame);
+    if (frame.isNull())
+        return false;
+    emit FrameReady(frame);
+    return true;
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QSize>
 #include <atomic>
+#include <optional>
 
 typedef struct _GstElement GstElement;
 typedef struct _GstAppSink GstAppSink;
@@ -29,6 +30,8 @@ public:
     void SetTargetSize(const QSize &size);
     // Pixels cut from each edge of the native picture.
     void SetCrop(int left, int top, int right, int bottom);
+    // Hands a frame still waiting for the UI thread over now; true if there was one.
+    bool DeliverPending();
 
 signals:
     void FrameReady(const QImage &frame);
@@ -37,12 +40,11 @@ private:
     static int OnNewSample(GstAppSink *sink, void *self);
     static int OnNewPreroll(GstAppSink *sink, void *self);
     void Accept(GstSample *sample);
-    void Deliver();
 
     GstElement *m_bin = nullptr;
     GstElement *m_crop = nullptr;
     GstElement *m_caps = nullptr;
-    QSize m_targetSize;
+    std::optional<QSize> m_targetSize; // empty until caps were first set
     QMutex m_mutex;
     QImage m_pending;
     std::atomic<bool> m_deliveryQueued{false};

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -92,6 +93,14 @@ TEST(VideoWindow, AZoomedPictureBeyondItsParentIsDecodedAtNativeSize)
     EXPECT_TRUE(f.WaitForFrameOfSize(QSize(320, 180)));
 }
 
+TEST(VideoWindow, APictureBeyondItsParentFromTheStartArrivesAtNativeSize)
+{
+    // Larger than its 640x480 parent before the graph is built.
+    VideoFixture f(QSize(1000, 800));
+    ASSERT_EQ(f.graph.RenderFile(Clip("sample-720p.mp4")), 0);
+    EXPECT_TRUE(f.WaitForFrameOfSize(QSize(1280, 720)));
+}
+
 TEST(VideoWindow, AnamorphicPicturesFillTheRectangleTheyAreGiven)
 {
     VideoFixture f(QSize(320, 120));
@@ -160,6 +169,24 @@ TEST(VideoWindow, WithoutAFrameItShowsItsColourAndTeardownClearsTheFrame)
     MediaTest::Spin(100); // frames queued before the teardown must not come back
     EXPECT_TRUE(f.videoWin->CurrentFrame().isNull());
     EXPECT_EQ(f.videoWin->grab().toImage().pixel(50, 40), qRgb(1, 0, 0));
+}
+
+TEST(VideoWindow, AFilmOfOneFrameShowsItBeforeItsEndIsHandled)
+{
+    VideoFixture f(QSize(160, 120));
+    QSize frameAtTheEnd;
+    bool ended = false;
+    QObject::connect(&f.graph, &TFilterGraph::OnGraphComplete, [&] {
+        ended = true;
+        frameAtTheEnd = f.videoWin->CurrentFrame().size();
+    });
+    // No event loop between opening and the end: the end is on the bus before
+    // the prerolled frame reaches the UI thread.
+    ASSERT_EQ(f.graph.RenderFile(Clip("one-frame.mp4")), 0);
+    ASSERT_TRUE(f.graph.Play());
+    QThread::msleep(300);
+    ASSERT_TRUE(WaitUntil([&] { return ended; }, 4000));
+    EXPECT_EQ(frameAtTheEnd, QSize(160, 120));
 }
 
 TEST(VideoWindow, HiddenCursorComesBackWhenTheMouseMoves)
