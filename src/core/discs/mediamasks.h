@@ -2,14 +2,12 @@
 
 #include <QStringView>
 
-// The masks of every video file the player offers: the open dialog's filter, the disc
-// search and the playlist share them.
+// The masks of every video file the player offers: the open dialog's filter and the
+// disc search share them (playlist files have their own list beside their reader).
 namespace MediaMasks {
 
 inline constexpr QStringView kVideo
     = u"*.MOV;*.QT;*.MP2;*.M2P;*.M2V;*.WMV;*.AVI;*.MPG;*.MPE;*.MPEG;*.ASF;*.DAT;*.DIVX;*.VOB;"
       u"*.MP4;VIDEO_TS.IFO;*.MKV;*.RM;*.RAM;*.RMVB;*.RPX;*.SMI;*.SMIL";
-
-inline constexpr QStringView kPlaylist = u"*.MLS;*.BSL;*.LAP;*.M3U;*.LST;*.PLS;*.ASX";
 
 } // namespace MediaMasks

@@ -1,5 +1,6 @@
 #include "playback/mediatexts.h"
 
+#include "discs/mediamasks.h"
 #include "playlist/playlistfile.h"
 
 #include <algorithm>
@@ -16,8 +17,7 @@ namespace MediaTexts {
 
 QString MediaFileMasks()
 {
-    return u"*.MOV;*.QT;*.MP2;*.M2P;*.M2V;*.WMV;*.AVI;*.MPG;*.MPE;*.MPEG;*.ASF;*.DAT;*.DIVX;"
-           u"*.VOB;*.MP4;VIDEO_TS.IFO;*.MKV;*.RM;*.RAM;*.RMVB;*.RPX;*.SMI;*.SMIL"_s;
+    return MediaMasks::kVideo.toString();
 }
 
 QString VolumeStatus(const QString &volumeWord, int barPosition)
