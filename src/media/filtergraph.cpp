@@ -3,6 +3,7 @@
 #include "filtergraph_p.h"
 #include "mediaerror.h"
 #include "mediaexception.h"
+#include "mediawarmup.h"
 #include "videosink.h"
 
 #include <QFile>
@@ -19,10 +20,11 @@ constexpr GstClockTime RenderTimeout = 10 * GST_SECOND;
 constexpr GstClockTime RenderSilenceTimeout = 3 * GST_SECOND;
 constexpr GstClockTime PollSlice = 50 * GST_MSECOND;
 
+} // namespace
+
 void EnsureFrameworkInitialized()
 {
-    if (!gst_is_initialized())
-        gst_init(nullptr, nullptr);
+    gst_init(nullptr, nullptr); // waits for an initialisation under way on another thread
     static bool ranked = false;
     if (ranked)
         return;
@@ -35,8 +37,6 @@ void EnsureFrameworkInitialized()
         gst_object_unref(openal);
     }
 }
-
-} // namespace
 
 TFilterGraph::TFilterGraph(QObject *parent)
     : QObject(parent)
@@ -67,6 +67,10 @@ void TFilterGraph::SetActive(bool active)
 
 void TFilterGraph::Private::CreatePipeline()
 {
+    // A plug-in the warm-up is loading at this moment can look missing to a
+    // second thread that loads it too (its features are being registered):
+    // the graph is built once the warm-up is through.
+    MediaWarmUp::WaitUntilLoaded();
     pipeline = gst_element_factory_make("playbin", "tavrel-graph");
     if (!pipeline)
         throw EMediaException(QStringLiteral("The playbin element is missing."),

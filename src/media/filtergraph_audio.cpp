@@ -69,8 +69,7 @@ int TFilterGraph::CurrentAudioStream() const
 
 QStringList TFilterGraph::AudioRenderers()
 {
-    if (!gst_is_initialized())
-        gst_init(nullptr, nullptr);
+    EnsureFrameworkInitialized();
     QStringList names;
     GList *devices = ListAudioSinks();
     for (GList *item = devices; item; item = item->next) {

@@ -46,8 +46,7 @@ const GstStructure *DvdStructure(GstEvent *event)
 
 int TFilterGraph::MissingDvdDecoders()
 {
-    if (!gst_is_initialized())
-        gst_init(nullptr, nullptr);
+    EnsureFrameworkInitialized();
     int missing = 0;
     if (!HasDecoderFor("video/mpeg, mpegversion=(int)2, systemstream=(boolean)false"))
         missing |= DvdVideoDecoderMissing;

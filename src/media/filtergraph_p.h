@@ -97,3 +97,7 @@ struct TFilterGraph::Private
 
 // The custom event that tells the UI thread to drain the bus.
 int BusWakeEventType();
+
+// Initialises GStreamer once (waiting for an initialisation under way on
+// another thread) and ranks out the audio sinks that only add noise.
+void EnsureFrameworkInitialized();

@@ -1,6 +1,8 @@
 #include "mediawarmup.h"
 
+#include <condition_variable>
 #include <gst/gst.h>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -11,6 +13,10 @@ constexpr const char *kPlugins[]
     = {"coreelements",    "typefindfunctions", "playback",      "isomp4", "matroska",
        "videoparsersbad", "audioparsers",      "libav",         "app",    "videoconvertscale",
        "videocrop",       "audioconvert",      "audioresample", "volume", "autodetect"};
+
+std::mutex loadingMutex;
+std::condition_variable loadingDone;
+bool loading = false;
 
 struct Worker
 {
@@ -29,6 +35,11 @@ void LoadPlugins()
         if (GstPlugin *plugin = gst_plugin_load_by_name(name))
             gst_object_unref(plugin);
     }
+    {
+        std::lock_guard lock(loadingMutex);
+        loading = false;
+    }
+    loadingDone.notify_all();
 }
 
 } // namespace
@@ -38,8 +49,19 @@ namespace MediaWarmUp {
 void Start()
 {
     static Worker worker;
-    if (!worker.thread.joinable())
-        worker.thread = std::thread(LoadPlugins);
+    if (worker.thread.joinable())
+        return;
+    {
+        std::lock_guard lock(loadingMutex);
+        loading = true;
+    }
+    worker.thread = std::thread(LoadPlugins);
+}
+
+void WaitUntilLoaded()
+{
+    std::unique_lock lock(loadingMutex);
+    loadingDone.wait(lock, [] { return !loading; });
 }
 
 } // namespace MediaWarmUp

@@ -8,4 +8,7 @@ namespace MediaWarmUp {
 // Starts the loading once; later calls do nothing. The worker is joined at exit.
 void Start();
 
+// Returns once a started loading is complete (at once if none was started).
+void WaitUntilLoaded();
+
 } // namespace MediaWarmUp

@@ -137,6 +137,16 @@ TEST_F(HandOffTest, PlaysThenTakesOverAHandedFile)
     EXPECT_TRUE(QDir(runtimeDir()).entryList(QDir::System | QDir::NoDotAndDotDot).isEmpty());
 }
 
+TEST_F(HandOffTest, TheFirstStartWithoutAPlugInCachePlays)
+{
+    // A new plug-in cache is built while the window comes up (a first start, or
+    // after the media framework was updated); the film must still open.
+    env.insert(QStringLiteral("GST_REGISTRY"), home.filePath(QStringLiteral("registry.bin")));
+    startFirst({media("long-120s.mp4")});
+    EXPECT_TRUE(waitForAnswer({QStringLiteral("309")}, QStringLiteral("2")));
+    EXPECT_TRUE(QFileInfo::exists(home.filePath(QStringLiteral("registry.bin"))));
+}
+
 TEST_F(HandOffTest, BadFilesLeaveThePlayerIdleAndResponsive)
 {
     startFirst({});
