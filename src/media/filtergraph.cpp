@@ -38,6 +38,19 @@ void EnsureFrameworkInitialized()
     }
 }
 
+void TFilterGraph::Private::UseOwnVideoConversion(bool own)
+{
+    // With a film, the video sink crops, scales and converts by itself:
+    // playbin's converter would otherwise scale before the crop, which then
+    // cuts the wrong pixels. A disc graph (built just before the disc is
+    // opened) keeps it: without it the disc's menus lost their picture links
+    // under load. Changed on a graph that has played, it stalled the next film.
+    constexpr guint NativeVideo = 0x40;
+    guint flags = 0;
+    g_object_get(pipeline, "flags", &flags, nullptr);
+    g_object_set(pipeline, "flags", own ? flags | NativeVideo : flags & ~NativeVideo, nullptr);
+}
+
 TFilterGraph::TFilterGraph(QObject *parent)
     : QObject(parent)
     , d(std::make_unique<Private>())
@@ -76,15 +89,13 @@ void TFilterGraph::Private::CreatePipeline()
         throw EMediaException(QStringLiteral("The playbin element is missing."),
                               MediaError::Failed);
     gst_object_ref_sink(pipeline);
-    // The video sink crops, scales and converts by itself. playbin's own
-    // converter and colour balance stages would scale before the crop (so the
-    // crop lands on the wrong pixels), so they are left out; picture
-    // adjustments belong in the video sink.
-    constexpr guint NativeVideo = 0x40;
+    // playbin's own colour balance stage upsets cropping (the crop is applied
+    // twice), so it is left out; picture adjustments belong in the video sink.
     constexpr guint SoftColourBalance = 0x400;
     guint flags = 0;
     g_object_get(pipeline, "flags", &flags, nullptr);
-    g_object_set(pipeline, "flags", (flags | NativeVideo) & ~SoftColourBalance, nullptr);
+    g_object_set(pipeline, "flags", flags & ~SoftColourBalance, nullptr);
+    UseOwnVideoConversion(true);
     if (videoWindow) {
         videoSink = std::make_unique<TVideoSink>();
         g_object_set(pipeline, "video-sink", videoSink->Element(), nullptr);

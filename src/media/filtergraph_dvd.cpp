@@ -8,6 +8,7 @@
 #include "mediaerror.h"
 #include "mediaexception.h"
 #include "mediamath.h"
+#include "videosink.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,6 +74,7 @@ int TFilterGraph::RenderDvd(const QString &folder)
     }
     // "dvd://" alone reads the default drive.
     d->uri = QStringLiteral("dvd://") + path;
+    d->UseOwnVideoConversion(false);
     g_object_set(d->pipeline, "uri", d->uri.toUtf8().constData(), nullptr);
     d->PrerollOrThrow();
     d->dvd = true;
@@ -357,9 +359,12 @@ bool TFilterGraph::Private::SendDvdMouse(const QPoint &windowPoint, bool activat
     if (!pipeline || !dvd || !videoWindow)
         return false;
     // Frames reach the sink scaled to the window; the scaler maps pointer
-    // positions back to the navigator's picture on their way upstream.
-    const QPoint at = MediaMath::WindowToFrame(windowPoint, videoWindow->size(),
-                                               videoWindow->CurrentFrame().size());
+    // positions back to the navigator's picture on their way upstream, from
+    // the size it delivers now (the picture on screen may be older).
+    QSize frameSize = videoSink ? videoSink->NegotiatedSize() : QSize();
+    if (frameSize.isEmpty())
+        frameSize = videoWindow->CurrentFrame().size();
+    const QPoint at = MediaMath::WindowToFrame(windowPoint, videoWindow->size(), frameSize);
     if (at.x() < 0)
         return false;
     auto *navigation = GST_NAVIGATION(pipeline);

@@ -93,6 +93,7 @@ struct TFilterGraph::Private
     void DrainBus();
     void Dispatch(GstMessage *message);
     static GstBusSyncReply OnBusMessage(GstBus *bus, GstMessage *message, gpointer self);
+    void UseOwnVideoConversion(bool own);
 };
 
 // The custom event that tells the UI thread to drain the bus.

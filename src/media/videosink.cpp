@@ -107,7 +107,7 @@ TVideoSink::TVideoSink()
     GstElement *scale = MakeElement("videoscale");
     GstElement *convert = MakeElement("videoconvert");
     m_caps = MakeElement("capsfilter");
-    GstElement *appsink = MakeElement("appsink");
+    GstElement *appsink = m_appsink = MakeElement("appsink");
     // qos lets decoders skip frames that would arrive late; one frame in hand is
     // enough, and no copy of the last one is kept (it would hold a whole frame).
     g_object_set(appsink, "sync", TRUE, "qos", TRUE, "max-lateness", gint64(20 * GST_MSECOND),
@@ -181,6 +181,21 @@ void TVideoSink::Accept(GstSample *sample)
     }
     if (!m_deliveryQueued.exchange(true))
         QMetaObject::invokeMethod(this, &TVideoSink::DeliverPending, Qt::QueuedConnection);
+}
+
+QSize TVideoSink::NegotiatedSize() const
+{
+    GstPad *pad = gst_element_get_static_pad(m_appsink, "sink");
+    GstCaps *caps = gst_pad_get_current_caps(pad);
+    gst_object_unref(pad);
+    QSize size;
+    if (caps) {
+        GstVideoInfo info;
+        if (gst_video_info_from_caps(&info, caps))
+            size = QSize(GST_VIDEO_INFO_WIDTH(&info), GST_VIDEO_INFO_HEIGHT(&info));
+        gst_caps_unref(caps);
+    }
+    return size;
 }
 
 bool TVideoSink::DeliverPending()

@@ -30,6 +30,10 @@ public:
     void SetTargetSize(const QSize &size);
     // Pixels cut from each edge of the native picture.
     void SetCrop(int left, int top, int right, int bottom);
+    // The frame size agreed with the pipeline now (empty before the first
+    // frame). Pointer positions travel upstream in these coordinates, which a
+    // frame still on screen from before a resize does not have.
+    QSize NegotiatedSize() const;
     // Hands a frame still waiting for the UI thread over now; true if there was one.
     bool DeliverPending();
 
@@ -44,6 +48,7 @@ private:
     GstElement *m_bin = nullptr;
     GstElement *m_crop = nullptr;
     GstElement *m_caps = nullptr;
+    GstElement *m_appsink = nullptr;
     std::optional<QSize> m_targetSize; // empty until caps were first set
     QMutex m_mutex;
     QImage m_pending;
