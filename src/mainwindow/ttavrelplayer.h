@@ -203,6 +203,7 @@ private:
     TVPanel *panelOf(TPanelId id) const;
     // ttavrelplayer_layout.cpp
     TPanelContext panelContext() const;
+    TCursorAreas cursorAreasAt(QPoint globalCursor) const;
     void applyLayout(const TPanelLayout &layout);
     void sendCommand(qint32 code, qint32 param = 0);
     // ttavrelplayer_readouts.cpp

@@ -78,26 +78,13 @@ TPanelContext TTavrelPlayer::panelContext() const
         c.mainMenuOpen = c.mainMenuOpen || menu->IsOpen();
     c.borderMenuOpen = pmClose->IsOpen() || pmMonitor->IsOpen();
 
-    const QPoint cursor = QCursor::pos();
-    TCursorAreas &a = c.cursor;
-    a.pnTime = CursorOver(pnTime, cursor);
-    a.panMainMenu = CursorOver(panMainMenu, cursor);
-    a.panBorderIcons = CursorOver(panBorderIcons, cursor);
-    a.pnPlay = CursorOver(pnPlay, cursor);
-    a.panTimeLine = CursorOver(panTimeLine, cursor);
-    a.PanZoom = CursorOver(PanZoom, cursor);
-    a.PanVolume = CursorOver(PanVolume, cursor);
-    a.pl = CursorOver(pl, cursor);
-    a.lZoom = CursorOver(lZoom, cursor);
-    a.lVolume = CursorOver(lVolume, cursor);
+    c.cursor = cursorAreasAt(QCursor::pos());
     return c;
 }
 
-void TTavrelPlayer::ShowPanelsForMouse(QPoint globalCursor)
+TCursorAreas TTavrelPlayer::cursorAreasAt(QPoint globalCursor) const
 {
-    noteMouseActivity(globalCursor);
-    TPanelContext c = panelContext();
-    TCursorAreas &a = c.cursor;
+    TCursorAreas a;
     a.pnTime = CursorOver(pnTime, globalCursor);
     a.panMainMenu = CursorOver(panMainMenu, globalCursor);
     a.panBorderIcons = CursorOver(panBorderIcons, globalCursor);
@@ -105,6 +92,17 @@ void TTavrelPlayer::ShowPanelsForMouse(QPoint globalCursor)
     a.panTimeLine = CursorOver(panTimeLine, globalCursor);
     a.PanZoom = CursorOver(PanZoom, globalCursor);
     a.PanVolume = CursorOver(PanVolume, globalCursor);
+    a.pl = CursorOver(pl, globalCursor);
+    a.lZoom = CursorOver(lZoom, globalCursor);
+    a.lVolume = CursorOver(lVolume, globalCursor);
+    return a;
+}
+
+void TTavrelPlayer::ShowPanelsForMouse(QPoint globalCursor)
+{
+    noteMouseActivity(globalCursor);
+    TPanelContext c = panelContext();
+    c.cursor = cursorAreasAt(globalCursor);
     for (const TPanelShow &show : PanelsShownByMove(c, settings()))
         panelOf(show.panel)->ShowFor(show.tenths);
 }
