@@ -358,9 +358,9 @@ bool TFilterGraph::Private::SendDvdMouse(const QPoint &windowPoint, bool activat
 {
     if (!pipeline || !dvd || !videoWindow)
         return false;
-    // Frames reach the sink scaled to the window; the scaler maps pointer
-    // positions back to the navigator's picture on their way upstream, from
-    // the size it delivers now (the picture on screen may be older).
+    // Frames reach the sink at their native size less the crop, and the crop
+    // shifts pointer positions back to the navigator's picture on their way
+    // upstream: positions are sent in the coordinates of the received frames.
     QSize frameSize = videoSink ? videoSink->NegotiatedSize() : QSize();
     if (frameSize.isEmpty())
         frameSize = videoWindow->CurrentFrame().size();

@@ -3,63 +3,96 @@
 #include "mediaerror.h"
 #include "mediaexception.h"
 
+extern "C" {
+#include <libavutil/pixfmt.h>
+}
+
 #include <gst/app/gstappsink.h>
 #include <gst/gst.h>
 #include <gst/video/video.h>
 #include <initializer_list>
+#include <iterator>
+#include <utility>
 
 namespace {
 
-// A mapped frame kept alive for as long as a QImage looks at its pixels.
-struct MappedFrame
+// The decoders' formats handed to the scaler as they are; anything else is
+// converted to one of them by the entry converter first.
+struct FormatPair
 {
-    GstVideoFrame frame;
-    GstSample *sample;
+    GstVideoFormat gst;
+    AVPixelFormat av;
+};
+constexpr FormatPair ScalerFormats[] = {
+    {GST_VIDEO_FORMAT_I420, AV_PIX_FMT_YUV420P}, {GST_VIDEO_FORMAT_YV12, AV_PIX_FMT_YUV420P},
+    {GST_VIDEO_FORMAT_NV12, AV_PIX_FMT_NV12},    {GST_VIDEO_FORMAT_NV21, AV_PIX_FMT_NV21},
+    {GST_VIDEO_FORMAT_Y42B, AV_PIX_FMT_YUV422P}, {GST_VIDEO_FORMAT_Y444, AV_PIX_FMT_YUV444P},
+    {GST_VIDEO_FORMAT_Y41B, AV_PIX_FMT_YUV411P}, {GST_VIDEO_FORMAT_YUY2, AV_PIX_FMT_YUYV422},
+    {GST_VIDEO_FORMAT_UYVY, AV_PIX_FMT_UYVY422}, {GST_VIDEO_FORMAT_GRAY8, AV_PIX_FMT_GRAY8},
+    {GST_VIDEO_FORMAT_BGRx, AV_PIX_FMT_BGR0},    {GST_VIDEO_FORMAT_BGRA, AV_PIX_FMT_BGRA},
+    {GST_VIDEO_FORMAT_RGBx, AV_PIX_FMT_RGB0},    {GST_VIDEO_FORMAT_RGBA, AV_PIX_FMT_RGBA},
+    {GST_VIDEO_FORMAT_xRGB, AV_PIX_FMT_0RGB},    {GST_VIDEO_FORMAT_ARGB, AV_PIX_FMT_ARGB},
+    {GST_VIDEO_FORMAT_RGB, AV_PIX_FMT_RGB24},    {GST_VIDEO_FORMAT_BGR, AV_PIX_FMT_BGR24},
 };
 
-void ReleaseMappedFrame(void *info)
+GstCaps *ScalerCaps()
 {
-    auto *mapped = static_cast<MappedFrame *>(info);
-    gst_video_frame_unmap(&mapped->frame);
-    gst_sample_unref(mapped->sample);
-    delete mapped;
+    GValue formats = G_VALUE_INIT;
+    gst_value_list_init(&formats, std::size(ScalerFormats));
+    for (const FormatPair &pair : ScalerFormats) {
+        GValue name = G_VALUE_INIT;
+        g_value_init(&name, G_TYPE_STRING);
+        g_value_set_static_string(&name, gst_video_format_to_string(pair.gst));
+        gst_value_list_append_and_take_value(&formats, &name);
+    }
+    GstCaps *caps = gst_caps_new_empty_simple("video/x-raw");
+    gst_caps_set_value(caps, "format", &formats);
+    g_value_unset(&formats);
+    return caps;
 }
 
-constexpr GstVideoFormat PixelFormatId
-    = G_BYTE_ORDER == G_LITTLE_ENDIAN ? GST_VIDEO_FORMAT_BGRx : GST_VIDEO_FORMAT_xRGB;
-
-// Wraps the sample's pixels in a QImage that owns the sample: no copy is made.
-QImage WrapSample(GstSample *sample)
+TSourcePicture::Matrix MatrixOf(const GstVideoInfo &info)
 {
-    GstVideoInfo info;
-    GstCaps *caps = gst_sample_get_caps(sample);
-    GstBuffer *buffer = gst_sample_get_buffer(sample);
-    // Anything but the negotiated 32-bit format would be read as the wrong pixels.
-    if (!caps || !buffer || !gst_video_info_from_caps(&info, caps)
-        || GST_VIDEO_INFO_FORMAT(&info) != PixelFormatId) {
-        gst_sample_unref(sample);
-        return QImage();
+    switch (GST_VIDEO_INFO_COLORIMETRY(&info).matrix) {
+    case GST_VIDEO_COLOR_MATRIX_BT709:
+        return TSourcePicture::Matrix::Bt709;
+    case GST_VIDEO_COLOR_MATRIX_SMPTE240M:
+        return TSourcePicture::Matrix::Smpte240;
+    case GST_VIDEO_COLOR_MATRIX_BT2020:
+        return TSourcePicture::Matrix::Bt2020;
+    case GST_VIDEO_COLOR_MATRIX_FCC:
+        return TSourcePicture::Matrix::Fcc;
+    default:
+        return TSourcePicture::Matrix::Bt601;
     }
-    auto *mapped = new MappedFrame{};
-    mapped->sample = sample;
-    if (!gst_video_frame_map(&mapped->frame, &info, buffer, GST_MAP_READ)) {
-        gst_sample_unref(sample);
-        delete mapped;
-        return QImage();
-    }
-    // BGRx in memory is one native 32-bit 0xffRRGGBB word on little-endian machines.
-    const auto *pixels = static_cast<const uchar *>(GST_VIDEO_FRAME_PLANE_DATA(&mapped->frame, 0));
-    QImage image(pixels, GST_VIDEO_FRAME_WIDTH(&mapped->frame),
-                 GST_VIDEO_FRAME_HEIGHT(&mapped->frame),
-                 GST_VIDEO_FRAME_PLANE_STRIDE(&mapped->frame, 0), QImage::Format_RGB32,
-                 ReleaseMappedFrame, mapped);
-    // A QImage that could not be made never calls its clean-up function.
-    if (image.isNull())
-        ReleaseMappedFrame(mapped);
-    return image;
 }
 
-constexpr const char *PixelFormat = G_BYTE_ORDER == G_LITTLE_ENDIAN ? "BGRx" : "xRGB";
+// The mapped frame's planes as the scaler reads them; pixelFormat stays -1
+// for a format the scaler was not offered.
+TSourcePicture DescribeFrame(const GstVideoFrame &frame)
+{
+    TSourcePicture picture;
+    const GstVideoFormat format = GST_VIDEO_FRAME_FORMAT(&frame);
+    for (const FormatPair &pair : ScalerFormats) {
+        if (pair.gst == format)
+            picture.pixelFormat = pair.av;
+    }
+    picture.size = QSize(GST_VIDEO_FRAME_WIDTH(&frame), GST_VIDEO_FRAME_HEIGHT(&frame));
+    for (guint plane = 0; plane < GST_VIDEO_FRAME_N_PLANES(&frame) && plane < 4; ++plane) {
+        picture.planes[plane]
+            = static_cast<const uint8_t *>(GST_VIDEO_FRAME_PLANE_DATA(&frame, plane));
+        picture.strides[plane] = GST_VIDEO_FRAME_PLANE_STRIDE(&frame, plane);
+    }
+    // YV12 stores V before U.
+    if (format == GST_VIDEO_FORMAT_YV12) {
+        std::swap(picture.planes[1], picture.planes[2]);
+        std::swap(picture.strides[1], picture.strides[2]);
+    }
+    picture.matrix = MatrixOf(frame.info);
+    picture.fullRange
+        = GST_VIDEO_INFO_COLORIMETRY(&frame.info).range == GST_VIDEO_COLOR_RANGE_0_255;
+    return picture;
+}
 
 GstElement *MakeElement(const char *factory)
 {
@@ -95,25 +128,21 @@ TVideoSink::TVideoSink()
 {
     m_bin = gst_bin_new("tavrel-video-sink");
     gst_object_ref_sink(m_bin);
-    // The entry converter only acts on formats the crop cannot take; for the
-    // decoders' usual formats it passes buffers through untouched.
+    // The entry converter only acts on formats the scaler was not offered; for
+    // the decoders' usual formats it passes buffers through untouched.
     GstElement *entry = MakeElement("videoconvert");
     m_crop = MakeElement("videocrop");
-    // Scales in the decoder's own format, then converts the smaller picture.
-    // GStreamer's fast paths cover each step alone; one element doing both
-    // takes the generic per-line path, which costs a third more processor time
-    // at 1080p. One thread each: a second made the picture no faster on two
-    // cores and cost processor time (benchmark, 1080p and 720p).
-    GstElement *scale = MakeElement("videoscale");
-    GstElement *convert = MakeElement("videoconvert");
-    m_caps = MakeElement("capsfilter");
     GstElement *appsink = m_appsink = MakeElement("appsink");
-    // qos lets decoders skip frames that would arrive late; one frame in hand is
-    // enough, and no copy of the last one is kept (it would hold a whole frame).
-    g_object_set(appsink, "sync", TRUE, "qos", TRUE, "max-lateness", gint64(20 * GST_MSECOND),
-                 "max-buffers", 1u, "drop", TRUE, "enable-last-sample", FALSE, nullptr);
-    gst_bin_add_many(GST_BIN(m_bin), entry, m_crop, scale, convert, m_caps, appsink, nullptr);
-    LinkInOrder({entry, m_crop, scale, convert, m_caps, appsink});
+    // Frames arrive at their native size and are scaled on their way to the UI
+    // (TFrameScaler). qos lets decoders skip frames that would arrive late;
+    // one frame in hand is enough, and no copy of the last one is kept.
+    GstCaps *caps = ScalerCaps();
+    g_object_set(appsink, "caps", caps, "sync", TRUE, "qos", TRUE, "max-lateness",
+                 gint64(20 * GST_MSECOND), "max-buffers", 1u, "drop", TRUE, "enable-last-sample",
+                 FALSE, nullptr);
+    gst_caps_unref(caps);
+    gst_bin_add_many(GST_BIN(m_bin), entry, m_crop, appsink, nullptr);
+    LinkInOrder({entry, m_crop, appsink});
     GstPad *sink = gst_element_get_static_pad(entry, "sink");
     gst_element_add_pad(m_bin, gst_ghost_pad_new("sink", sink));
     gst_object_unref(sink);
@@ -126,7 +155,6 @@ TVideoSink::TVideoSink()
         return static_cast<GstFlowReturn>(OnNewPreroll(sink, self));
     };
     gst_app_sink_set_callbacks(GST_APP_SINK(appsink), &callbacks, this, nullptr);
-    SetTargetSize(QSize());
 }
 
 TVideoSink::~TVideoSink()
@@ -137,17 +165,8 @@ TVideoSink::~TVideoSink()
 
 void TVideoSink::SetTargetSize(const QSize &size)
 {
-    if (m_targetSize && size == *m_targetSize)
-        return;
+    QMutexLocker lock(&m_mutex);
     m_targetSize = size;
-    GstCaps *caps
-        = size.isEmpty()
-              ? gst_caps_new_simple("video/x-raw", "format", G_TYPE_STRING, PixelFormat, nullptr)
-              : gst_caps_new_simple("video/x-raw", "format", G_TYPE_STRING, PixelFormat, "width",
-                                    G_TYPE_INT, size.width(), "height", G_TYPE_INT, size.height(),
-                                    "pixel-aspect-ratio", GST_TYPE_FRACTION, 1, 1, nullptr);
-    g_object_set(m_caps, "caps", caps, nullptr);
-    gst_caps_unref(caps);
 }
 
 void TVideoSink::SetCrop(int left, int top, int right, int bottom)
@@ -171,7 +190,8 @@ int TVideoSink::OnNewPreroll(GstAppSink *sink, void *self)
 
 void TVideoSink::Accept(GstSample *sample)
 {
-    QImage frame = WrapSample(sample);
+    QImage frame = Convert(sample);
+    gst_sample_unref(sample);
     if (frame.isNull())
         return;
     {
@@ -181,6 +201,26 @@ void TVideoSink::Accept(GstSample *sample)
     }
     if (!m_deliveryQueued.exchange(true))
         QMetaObject::invokeMethod(this, &TVideoSink::DeliverPending, Qt::QueuedConnection);
+}
+
+QImage TVideoSink::Convert(GstSample *sample)
+{
+    GstVideoInfo info;
+    GstCaps *caps = gst_sample_get_caps(sample);
+    GstBuffer *buffer = gst_sample_get_buffer(sample);
+    if (!caps || !buffer || !gst_video_info_from_caps(&info, caps))
+        return QImage();
+    GstVideoFrame mapped;
+    if (!gst_video_frame_map(&mapped, &info, buffer, GST_MAP_READ))
+        return QImage();
+    QSize size;
+    {
+        QMutexLocker lock(&m_mutex);
+        size = m_targetSize;
+    }
+    QImage frame = m_scaler.Convert(DescribeFrame(mapped), size);
+    gst_video_frame_unmap(&mapped);
+    return frame;
 }
 
 QSize TVideoSink::NegotiatedSize() const

@@ -1,18 +1,20 @@
 #pragma once
 
+#include "framescaler.h"
+
 #include <QImage>
 #include <QMutex>
 #include <QObject>
 #include <QSize>
 #include <atomic>
-#include <optional>
 
 typedef struct _GstElement GstElement;
 typedef struct _GstAppSink GstAppSink;
 typedef struct _GstSample GstSample;
 
-// The video end of the pipeline: crop, then convert and scale to the picture
-// size, then an appsink whose frames go to the UI thread without being copied.
+// The video end of the pipeline: crop, then an appsink taking native-size
+// frames, which are scaled to the picture size (TFrameScaler) and handed to
+// the UI thread.
 // Lives on the UI thread; the appsink callbacks run on a streaming thread.
 class TVideoSink : public QObject
 {
@@ -26,13 +28,14 @@ public:
     // handed over; this object keeps its own reference).
     GstElement *Element() const { return m_bin; }
 
-    // Frames are scaled to this size (device pixels); empty keeps the native size.
+    // Frames are scaled to this size (device pixels); empty keeps the native
+    // size. Takes effect from the next frame.
     void SetTargetSize(const QSize &size);
     // Pixels cut from each edge of the native picture.
     void SetCrop(int left, int top, int right, int bottom);
-    // The frame size agreed with the pipeline now (empty before the first
-    // frame). Pointer positions travel upstream in these coordinates, which a
-    // frame still on screen from before a resize does not have.
+    // The size of the frames the sink receives now: the native picture less
+    // the crop (empty before the first frame). Pointer positions travel
+    // upstream in these coordinates, not in those of the scaled frame on screen.
     QSize NegotiatedSize() const;
     // Hands a frame still waiting for the UI thread over now; true if there was one.
     bool DeliverPending();
@@ -44,13 +47,14 @@ private:
     static int OnNewSample(GstAppSink *sink, void *self);
     static int OnNewPreroll(GstAppSink *sink, void *self);
     void Accept(GstSample *sample);
+    QImage Convert(GstSample *sample);
 
     GstElement *m_bin = nullptr;
     GstElement *m_crop = nullptr;
-    GstElement *m_caps = nullptr;
     GstElement *m_appsink = nullptr;
-    std::optional<QSize> m_targetSize; // empty until caps were first set
-    QMutex m_mutex;
+    TFrameScaler m_scaler; // used on the streaming thread only
+    QMutex m_mutex;        // guards the target size and the pending frame
+    QSize m_targetSize;
     QImage m_pending;
     std::atomic<bool> m_deliveryQueued{false};
 };

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+struct SwsContext;
+
+// One decoded picture as its planes lie in memory: the scaler's input.
+struct TSourcePicture
+{
+    enum class Matrix { Bt601, Bt709, Smpte240, Bt2020, Fcc };
+
+    int pixelFormat = -1; // an AVPixelFormat
+    QSize size;
+    std::array<const uint8_t *, 4> planes{};
+    std::array<int, 4> strides{};
+    Matrix matrix = Matrix::Bt601;
+    bool fullRange = false;
+};
+
+// Scales and converts decoded pictures to 32-bit frames for painting with
+// libswscale. A 4:2:0 picture is scaled in its own format first and the smaller
+// picture converted after: both steps have vectorised code, while scaling
+// straight into 32-bit pixels runs plain C and costs twice as much at 1080p.
+// Frames are written into a few buffers that are used again once the UI has let
+// go of them, so playback does not allocate a frame per picture.
+// Not thread-safe: one streaming thread converts.
+class TFrameScaler
+{
+public:
+    TFrameScaler() = default;
+    ~TFrameScaler();
+    TFrameScaler(const TFrameScaler &) = delete;
+    TFrameScaler &operator=(const TFrameScaler &) = delete;
+
+    // The picture at `size` (its own size when empty) as a QImage::Format_RGB32
+    // frame; a null image when the picture cannot be converted.
+    QImage Convert(const TSourcePicture &source, QSize size);
+
+private:
+    struct ContextKey
+    {
+        int pixelFormat = -1;
+        QSize from;
+        QSize to;
+        TSourcePicture::Matrix matrix = TSourcePicture::Matrix::Bt601;
+        bool fullRange = false;
+        bool operator==(const ContextKey &) const = default;
+    };
+
+    struct Stage
+    {
+        SwsContext *context = nullptr;
+        ContextKey key;
+    };
+    struct PlanarPicture
+    {
+        std::unique_ptr<uint8_t, void (*)(void *)> memory{nullptr, nullptr};
+        QSize size;
+        std::array<uint8_t *, 4> planes{};
+        std::array<int, 4> strides{};
+    };
+
+    // The stage set up for `key` into `targetFormat`; false when it cannot be.
+    static bool Prepare(Stage &stage, const ContextKey &key, int targetFormat);
+    bool EnsureMiddle(QSize size);
+    QImage &FreeBuffer(QSize size);
+
+    Stage m_scale;   // a 4:2:0 picture to its new size, same format
+    Stage m_convert; // to 32-bit pixels (scaling too for other formats)
+    PlanarPicture m_middle;
+    // Three: one on screen, one waiting for the UI thread, one being written.
+    std::array<QImage, 3> m_buffers;
+    std::size_t m_nextReplaced = 0;
+};
