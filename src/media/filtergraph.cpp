@@ -41,8 +41,8 @@ void EnsureFrameworkInitialized()
 void TFilterGraph::Private::UseOwnVideoConversion(bool own)
 {
     // With a film, the video sink crops, scales and converts by itself:
-    // playbin's converter would otherwise scale before the crop, which then
-    // cuts the wrong pixels. A disc graph (built just before the disc is
+    // playbin's converter in front of it would only be two more elements for
+    // every frame to pass through. A disc graph (built just before the disc is
     // opened) keeps it: without it the disc's menus lost their picture links
     // under load. Changed on a graph that has played, it stalled the next film.
     constexpr guint NativeVideo = 0x40;
