@@ -12,7 +12,6 @@ constexpr int RowPadding = 10;
 constexpr int SeparatorStep = 6;
 constexpr int BottomMargin = 5;
 constexpr int RowInset = 5;
-constexpr int TopStrip = 10;
 constexpr int AnchorOffset = 30;
 
 } // namespace
@@ -45,9 +44,9 @@ QRegion vidMenuShape(QSize size, int clearBorder, bool wide)
     const int tab = vidMenuTabWidth(wide);
     QRegion shape(QRect(QPoint(0, 0), size));
     if (clearBorder == 1 && size.width() > tab)
-        shape -= QRegion(tab, 0, size.width() - tab, TopStrip);
+        shape -= QRegion(tab, 0, size.width() - tab, kVidMenuTopStrip);
     else if (clearBorder == 2 && size.width() > tab)
-        shape -= QRegion(0, 0, size.width() - tab, TopStrip);
+        shape -= QRegion(0, 0, size.width() - tab, kVidMenuTopStrip);
     return shape;
 }
 

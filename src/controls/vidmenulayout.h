@@ -38,6 +38,8 @@ struct TVidMenuGeometry
     QRegion shape; // in window coordinates
 };
 
+// Height of the strip above the menu's frame; only the tab fills it.
+constexpr int kVidMenuTopStrip = 10;
 // Width of the tab that joins the menu to its icon.
 int vidMenuTabWidth(bool wide);
 // The window's left edge for an anchor: the tab sits under the anchor at the left end

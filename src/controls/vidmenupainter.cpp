@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int TopStrip = 10;
 constexpr int TabHeight = 14;
 constexpr int CornerRadius = 5;
 constexpr TColor DisabledTextColor = clGray;
@@ -50,8 +49,8 @@ void paintVidMenuFrame(QPainter &painter, QSize size, const TVidMenuLook &look)
     painter.fillRect(QRect(QPoint(0, 0), size), toQColor(look.color));
     painter.setPen(toQColor(look.colorBorder));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRect(0, TopStrip, w - 1, h - TopStrip - 1), CornerRadius,
-                            CornerRadius);
+    painter.drawRoundedRect(QRect(0, kVidMenuTopStrip, w - 1, h - kVidMenuTopStrip - 1),
+                            CornerRadius, CornerRadius);
     // Line ends are exclusive, as the frame's own corners are.
     if (look.clearBorder == 1) {
         painter.fillRect(0, 0, tab, TabHeight, toQColor(look.color));
@@ -61,7 +60,7 @@ void paintVidMenuFrame(QPainter &painter, QSize size, const TVidMenuLook &look)
     } else if (look.clearBorder == 2) {
         painter.fillRect(w - tab, 0, tab, TabHeight, toQColor(look.color));
         painter.drawLine(w - 1, 0, w - 1, TabHeight - 1);
-        painter.drawLine(w - tab, 0, w - tab, TopStrip - 1);
+        painter.drawLine(w - tab, 0, w - tab, kVidMenuTopStrip - 1);
     }
 }
 

@@ -10,16 +10,10 @@
 
 namespace {
 
-namespace VK = VirtualKey;
+using ActionTables::cmd;
+using ActionTables::named;
 
-constexpr TAction cmd(qint32 code, qint32 param = 0)
-{
-    return TAction::command(code, param);
-}
-constexpr TAction named(TActionKind kind, qint32 param = 0)
-{
-    return TAction::of(kind, param);
-}
+namespace VK = VirtualKey;
 
 constexpr int kCaptionTenths = 50;
 

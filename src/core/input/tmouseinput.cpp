@@ -7,14 +7,11 @@
 
 namespace {
 
+using ActionTables::named;
+
 constexpr int kPlayPanelTenths = 30;
 constexpr int kVolumeStep = 500;
 constexpr int kWheelSeekMs = 10000;
-
-TAction named(TActionKind kind, qint32 param = 0)
-{
-    return TAction::of(kind, param);
-}
 
 } // namespace
 

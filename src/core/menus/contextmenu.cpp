@@ -4,14 +4,8 @@
 
 namespace {
 
-constexpr TAction cmd(qint32 code, qint32 param = 0)
-{
-    return TAction::command(code, param);
-}
-constexpr TAction named(TActionKind kind, qint32 param = 0)
-{
-    return TAction::of(kind, param);
-}
+using ActionTables::cmd;
+using ActionTables::named;
 
 const TMenuItemDef kFile[] = {
     {.name = "N39", .textIndex = 0, .action = cmd(Cmd::OpenDialog)},

@@ -98,6 +98,18 @@ struct TAction
 
 using TActionList = std::vector<TAction>;
 
+// Short names for the tables of menus, keys and mouse gestures.
+namespace ActionTables {
+constexpr TAction cmd(qint32 code, qint32 param = 0)
+{
+    return TAction::command(code, param);
+}
+constexpr TAction named(TActionKind kind, qint32 param = 0)
+{
+    return TAction::of(kind, param);
+}
+} // namespace ActionTables
+
 // Runs the actions in order. `run` performs one and gives its answer (0 for window
 // operations); a guarded action is skipped when the answer before it does not allow it.
 void RunActions(const TActionList &actions, const std::function<qint32(const TAction &)> &run);

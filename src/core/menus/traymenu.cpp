@@ -4,14 +4,8 @@
 
 namespace {
 
-constexpr TAction cmd(qint32 code)
-{
-    return TAction::command(code);
-}
-constexpr TAction named(TActionKind kind)
-{
-    return TAction::of(kind);
-}
+using ActionTables::cmd;
+using ActionTables::named;
 
 const TMenuItemDef kTray[] = {
     {.name = "nTrayMainMonitor",
