@@ -86,6 +86,12 @@ class Bench:
                 f" (first frame reported at {shown:.2f} s)" if shown is not None else ""))
         elif result.exit_code != 0:
             run.update(ok=False, problem=f"exit code {result.exit_code}: {tail(logs)}")
+        elif failure := player_table.reported_failure(player, logs):
+            # VLC, for one, exits with 0 after a file it could not open.
+            run.update(ok=False, problem=f"the player reported: {failure}")
+        elif case.startswith("playback") and result.wall_s < CLIP_SECONDS * 0.9:
+            run.update(ok=False, problem=f"ended after {result.wall_s:.1f} s of a "
+                       f"{CLIP_SECONDS} s clip: {tail(logs)}")
         elif player.quit_after_first_frame and case == "start-up" and "first_frame_s" not in run:
             run.update(ok=False, problem="exited without a first-frame-ms line")
         self.all_runs.append(run)

@@ -40,6 +40,7 @@ class Player:
     note: str = ""
     quit: Callable[[int, dict], None] = None  # (pid, env): ask the player to stop
     quit_after_first_frame: bool = False
+    failure_marks: tuple = ()             # lines in its logs that mean it did not play the clip
 
     def __post_init__(self):
         if self.quit is None:
@@ -90,6 +91,7 @@ def reference_players():
         Player(name="vlc", playback=lambda clip: vlc_common + [clip],
                startup=lambda clip: vlc_common + [clip],
                drops=drops.from_vlc_log, env={}, uid=NOBODY,
+               failure_marks=("Your input can't be opened", "VLC is unable to open"),
                note="cvlc, xcb_x11 output, software decoding, dummy audio, run as nobody"),
         Player(name="gst-play", playback=lambda clip: gst_common + [clip],
                startup=lambda clip: gst_common + [clip],
@@ -101,6 +103,14 @@ def reference_players():
                drops=drops.from_mpv_script, env={},
                note="--vo=x11 --ao=null, no user config"),
     ]
+
+
+def reported_failure(player, logs):
+    """The first of the player's failure lines found in its logs, or None."""
+    for line in logs.splitlines():
+        if any(mark in line for mark in player.failure_marks):
+            return line.strip()[:300]
+    return None
 
 
 def terminate(pid):

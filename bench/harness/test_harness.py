@@ -4,6 +4,7 @@ import struct
 import unittest
 
 import drops
+import players
 import sandbox
 import stats
 
@@ -66,6 +67,26 @@ class DroppedFrames(unittest.TestCase):
                "[03] avcodec decoder warning: More than 11 late video frames, dropping frame\n"
                "[04] main vout display warning: VoutDisplayEvent 'pictures invalid'\n")
         self.assertEqual(drops.from_vlc_log(log), 3)
+
+
+class ReportedFailures(unittest.TestCase):
+    def test_a_clip_vlc_could_not_open_is_a_failed_run(self):
+        vlc = next(p for p in players.reference_players() if p.name == "vlc")
+        for log, expected in [
+            ("[01] filesystem stream error: cannot open file /root/x.mp4 (Permission denied)\n"
+             "[02] main input error: Your input can't be opened\n",
+             "[02] main input error: Your input can't be opened"),
+            ("[01] main input error: VLC is unable to open the MRL 'file:///x.mp4'.\n",
+             "[01] main input error: VLC is unable to open the MRL 'file:///x.mp4'."),
+            ("[01] main playlist: end of playlist, exiting\n", None),
+            ("", None),
+        ]:
+            with self.subTest(log=log):
+                self.assertEqual(players.reported_failure(vlc, log), expected)
+
+    def test_players_without_failure_lines_never_match(self):
+        mpv = next(p for p in players.reference_players() if p.name == "mpv")
+        self.assertIsNone(players.reported_failure(mpv, "Your input can't be opened\n"))
 
 
 class Ratios(unittest.TestCase):
