@@ -96,8 +96,8 @@ void TVideoWindow::UpdatePictureSize()
 void TVideoWindow::ShowFrame(const QImage &frame)
 {
     m_frame = frame;
+    m_frameAnnounced = false;
     update();
-    emit FrameShown();
 }
 
 void TVideoWindow::ClearFrame()
@@ -121,6 +121,10 @@ void TVideoWindow::paintEvent(QPaintEvent *event)
     if (m_frame.size() != PictureSize())
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(rect(), m_frame);
+    if (!m_frameAnnounced) {
+        m_frameAnnounced = true;
+        emit FrameShown();
+    }
 }
 
 void TVideoWindow::resizeEvent(QResizeEvent *event)

@@ -46,6 +46,8 @@ public:
 
 signals:
     void PictureSizeChanged(const QSize &deviceSize);
+    // A new frame has been painted (not merely received: a window that is
+    // hidden shows nothing).
     void FrameShown();
 
 protected:
@@ -65,6 +67,7 @@ private:
     QPointer<TFilterGraph> m_graph;
     QColor m_color = Qt::black;
     QImage m_frame;
+    bool m_frameAnnounced = true; // FrameShown was emitted for m_frame
     bool m_cursorHidden = false;
     QSize m_requestedSize;
     QPointer<QWidget> m_watchedParent;

@@ -65,6 +65,24 @@ TEST(VideoWindow, FramesKeepComingWhilePlaying)
     EXPECT_GT(shown, 8);
 }
 
+TEST(VideoWindow, AFrameCountsAsShownOnceItIsPainted)
+{
+    VideoFixture f(QSize(160, 90));
+    f.glob.hide();
+    int shown = 0;
+    QObject::connect(f.videoWin, &TVideoWindow::FrameShown, [&] { ++shown; });
+    ASSERT_EQ(f.graph.RenderFile(Clip("sample-720p.mp4")), 0);
+    ASSERT_TRUE(f.WaitForFrameOfSize(QSize(160, 90)));
+    MediaTest::Spin(100);
+    EXPECT_EQ(shown, 0) << "a hidden window painted nothing";
+    f.glob.show();
+    EXPECT_TRUE(WaitUntil([&] { return shown > 0; }, 2000));
+    // Paused: repaints of the same frame are not new frames.
+    f.videoWin->repaint();
+    MediaTest::Spin(100);
+    EXPECT_EQ(shown, 1);
+}
+
 TEST(VideoWindow, AResizeWhilePausedBringsAFrameOfTheNewSize)
 {
     VideoFixture f(QSize(200, 112));
