@@ -1,5 +1,7 @@
 #include "framescaler.h"
 
+#include "videoframe.h"
+
 extern "C" {
 #include <libavutil/pixfmt.h>
 #include <libswscale/swscale.h>
@@ -9,9 +11,10 @@ extern "C" {
 
 namespace {
 
-// QImage::Format_RGB32 is one native 32-bit 0xffRRGGBB word per pixel.
+// QImage::Format_RGB32 is one native 32-bit 0xffRRGGBB word per pixel (the
+// same words are opaque pixels of Format_ARGB32_Premultiplied).
 constexpr AVPixelFormat FramePixelFormat
-    = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? AV_PIX_FMT_BGR0 : AV_PIX_FMT_0RGB;
+    = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? AV_PIX_FMT_BGRA : AV_PIX_FMT_ARGB;
 
 // Larger than any screen; keeps the buffer arithmetic far from overflow.
 constexpr int MaxSide = 16384;
@@ -60,6 +63,28 @@ bool Fits(QSize size)
     return !size.isEmpty() && size.width() <= MaxSide && size.height() <= MaxSide;
 }
 
+// A 4:2:0 picture of `size` in freshly allocated memory; false when there is none.
+bool AllocatePlanar(TPlanarFrame &frame, QSize size)
+{
+    const qsizetype lumaStride = AlignedRow(size.width());
+    const qsizetype chromaStride = AlignedRow((size.width() + 1) / 2);
+    const qsizetype lumaBytes = lumaStride * size.height();
+    const qsizetype chromaBytes = chromaStride * ((size.height() + 1) / 2);
+    // One spare row: the vectorised scalers may touch a little past the last.
+    auto *memory = static_cast<uint8_t *>(
+        std::aligned_alloc(RowAlignment, lumaBytes + 2 * chromaBytes + lumaStride));
+    frame.memory = {memory, std::free};
+    if (!memory) {
+        frame.size = QSize();
+        return false;
+    }
+    frame.size = size;
+    frame.planes = {memory, memory + lumaBytes, memory + lumaBytes + chromaBytes, nullptr};
+    frame.strides = {static_cast<int>(lumaStride), static_cast<int>(chromaStride),
+                     static_cast<int>(chromaStride), 0};
+    return true;
+}
+
 bool IsFourTwoZero(int pixelFormat)
 {
     return pixelFormat == AV_PIX_FMT_YUV420P || pixelFormat == AV_PIX_FMT_NV12
@@ -86,7 +111,7 @@ QImage TFrameScaler::Convert(const TSourcePicture &source, QSize size)
     const int *strides = source.strides.data();
     int rows = source.size.height();
     if (twoSteps) {
-        if (!Prepare(m_scale, key, AV_PIX_FMT_YUV420P) || !EnsureMiddle(size))
+        if (!SetUp(m_scale, key, AV_PIX_FMT_YUV420P) || !EnsureMiddle(size))
             return QImage();
         if (sws_scale(m_scale.context, planes, strides, 0, rows, m_middle.planes.data(),
                       m_middle.strides.data())
@@ -98,7 +123,7 @@ QImage TFrameScaler::Convert(const TSourcePicture &source, QSize size)
     }
     const ContextKey convertKey
         = twoSteps ? ContextKey{AV_PIX_FMT_YUV420P, size, size, key.matrix, key.fullRange} : key;
-    if (!Prepare(m_convert, convertKey, FramePixelFormat))
+    if (!SetUp(m_convert, convertKey, FramePixelFormat))
         return QImage();
     QImage &buffer = FreeBuffer(size);
     if (buffer.isNull())
@@ -112,7 +137,45 @@ QImage TFrameScaler::Convert(const TSourcePicture &source, QSize size)
     return buffer;
 }
 
-bool TFrameScaler::Prepare(Stage &stage, const ContextKey &key, int targetFormat)
+TVideoFrame TFrameScaler::Prepare(const TSourcePicture &source, QSize size)
+{
+    if (!IsFourTwoZero(source.pixelFormat))
+        return TVideoFrame(Convert(source, size));
+    if (size.isEmpty())
+        size = source.size;
+    if (!Fits(source.size) || !Fits(size))
+        return TVideoFrame();
+    const ContextKey key{source.pixelFormat, source.size, size, source.matrix, source.fullRange};
+    if (!SetUp(m_scale, key, AV_PIX_FMT_YUV420P))
+        return TVideoFrame();
+    std::shared_ptr<TPlanarFrame> frame = FreePlanarBuffer(size);
+    if (!frame)
+        return TVideoFrame();
+    if (sws_scale(m_scale.context, source.planes.data(), source.strides.data(), 0,
+                  source.size.height(), frame->planes.data(), frame->strides.data())
+        != size.height())
+        return TVideoFrame();
+    frame->matrix = source.matrix;
+    frame->fullRange = source.fullRange;
+    return TVideoFrame(std::shared_ptr<const TPlanarFrame>(std::move(frame)));
+}
+
+bool TFrameScaler::ConvertInto(const TSourcePicture &source, uchar *bits, qsizetype stride)
+{
+    if (!Fits(source.size) || stride < qsizetype(source.size.width()) * 4)
+        return false;
+    const ContextKey key{source.pixelFormat, source.size, source.size, source.matrix,
+                         source.fullRange};
+    if (!SetUp(m_convert, key, FramePixelFormat))
+        return false;
+    uint8_t *target[4] = {bits, nullptr, nullptr, nullptr};
+    const int targetStride[4] = {static_cast<int>(stride), 0, 0, 0};
+    return sws_scale(m_convert.context, source.planes.data(), source.strides.data(), 0,
+                     source.size.height(), target, targetStride)
+           == source.size.height();
+}
+
+bool TFrameScaler::SetUp(Stage &stage, const ContextKey &key, int targetFormat)
 {
     if (stage.context && key == stage.key)
         return true;
@@ -139,25 +202,7 @@ bool TFrameScaler::Prepare(Stage &stage, const ContextKey &key, int targetFormat
 
 bool TFrameScaler::EnsureMiddle(QSize size)
 {
-    if (m_middle.memory && m_middle.size == size)
-        return true;
-    const qsizetype lumaStride = AlignedRow(size.width());
-    const qsizetype chromaStride = AlignedRow((size.width() + 1) / 2);
-    const qsizetype lumaBytes = lumaStride * size.height();
-    const qsizetype chromaBytes = chromaStride * ((size.height() + 1) / 2);
-    // One spare row: the vectorised scalers may touch a little past the last.
-    auto *memory = static_cast<uint8_t *>(
-        std::aligned_alloc(RowAlignment, lumaBytes + 2 * chromaBytes + lumaStride));
-    m_middle.memory = {memory, std::free};
-    if (!memory) {
-        m_middle.size = QSize();
-        return false;
-    }
-    m_middle.size = size;
-    m_middle.planes = {memory, memory + lumaBytes, memory + lumaBytes + chromaBytes, nullptr};
-    m_middle.strides = {static_cast<int>(lumaStride), static_cast<int>(chromaStride),
-                        static_cast<int>(chromaStride), 0};
-    return true;
+    return (m_middle.memory && m_middle.size == size) || AllocatePlanar(m_middle, size);
 }
 
 QImage &TFrameScaler::FreeBuffer(QSize size)
@@ -174,4 +219,34 @@ QImage &TFrameScaler::FreeBuffer(QSize size)
     m_nextReplaced = (m_nextReplaced + 1) % m_buffers.size();
     slot = AllocateFrame(size);
     return slot;
+}
+
+std::shared_ptr<TPlanarFrame> TFrameScaler::FreePlanarBuffer(QSize size)
+{
+    // The same rule as for the 32-bit buffers: only a buffer nobody else holds
+    // is written into.
+    for (const std::shared_ptr<TPlanarFrame> &buffer : m_planarBuffers) {
+        if (buffer && buffer->size == size && buffer.use_count() == 1)
+            return buffer;
+    }
+    auto fresh = std::make_shared<TPlanarFrame>();
+    if (!AllocatePlanar(*fresh, size))
+        return nullptr;
+    m_planarBuffers[m_nextPlanarReplaced] = fresh;
+    m_nextPlanarReplaced = (m_nextPlanarReplaced + 1) % m_planarBuffers.size();
+    return fresh;
+}
+
+TSourcePicture TPlanarFrame::Picture() const
+{
+    TSourcePicture picture;
+    picture.pixelFormat = AV_PIX_FMT_YUV420P;
+    picture.size = size;
+    for (std::size_t plane = 0; plane < 3; ++plane) {
+        picture.planes[plane] = planes[plane];
+        picture.strides[plane] = strides[plane];
+    }
+    picture.matrix = matrix;
+    picture.fullRange = fullRange;
+    return picture;
 }

@@ -22,6 +22,22 @@ struct TSourcePicture
     bool fullRange = false;
 };
 
+// A 4:2:0 picture at the size it is shown, in a scaler's own memory.
+struct TPlanarFrame
+{
+    std::unique_ptr<uint8_t, void (*)(void *)> memory{nullptr, nullptr};
+    QSize size;
+    std::array<uint8_t *, 4> planes{};
+    std::array<int, 4> strides{};
+    TSourcePicture::Matrix matrix = TSourcePicture::Matrix::Bt601;
+    bool fullRange = false;
+
+    // The frame as a scaler reads it.
+    TSourcePicture Picture() const;
+};
+
+class TVideoFrame;
+
 // Scales and converts decoded pictures to 32-bit frames for painting with
 // libswscale. A 4:2:0 picture is scaled in its own format first and the smaller
 // picture converted after: both steps have vectorised code, while scaling
@@ -40,6 +56,16 @@ public:
     // The picture at `size` (its own size when empty) as a QImage::Format_RGB32
     // frame; a null image when the picture cannot be converted.
     QImage Convert(const TSourcePicture &source, QSize size);
+    // The picture made ready for painting at `size` (its own size when empty):
+    // a 4:2:0 picture is only scaled, into one of a few planar buffers, and
+    // converted while it is painted, straight into the window's pixels; other
+    // formats are converted now. A null frame when the picture cannot be used.
+    TVideoFrame Prepare(const TSourcePicture &source, QSize size);
+    // Converts a picture at its own size into 0xffRRGGBB words at `bits`,
+    // `stride` bytes a row. Where the stride leaves room, rows are written in
+    // whole groups of 8 pixels, past the width: callers keep the width a
+    // multiple of 16 or the rows padded.
+    bool ConvertInto(const TSourcePicture &source, uchar *bits, qsizetype stride);
 
 private:
     struct ContextKey
@@ -57,23 +83,18 @@ private:
         SwsContext *context = nullptr;
         ContextKey key;
     };
-    struct PlanarPicture
-    {
-        std::unique_ptr<uint8_t, void (*)(void *)> memory{nullptr, nullptr};
-        QSize size;
-        std::array<uint8_t *, 4> planes{};
-        std::array<int, 4> strides{};
-    };
-
     // The stage set up for `key` into `targetFormat`; false when it cannot be.
-    static bool Prepare(Stage &stage, const ContextKey &key, int targetFormat);
+    static bool SetUp(Stage &stage, const ContextKey &key, int targetFormat);
     bool EnsureMiddle(QSize size);
     QImage &FreeBuffer(QSize size);
+    std::shared_ptr<TPlanarFrame> FreePlanarBuffer(QSize size);
 
     Stage m_scale;   // a 4:2:0 picture to its new size, same format
     Stage m_convert; // to 32-bit pixels (scaling too for other formats)
-    PlanarPicture m_middle;
+    TPlanarFrame m_middle;
     // Three: one on screen, one waiting for the UI thread, one being written.
     std::array<QImage, 3> m_buffers;
     std::size_t m_nextReplaced = 0;
+    std::array<std::shared_ptr<TPlanarFrame>, 3> m_planarBuffers;
+    std::size_t m_nextPlanarReplaced = 0;
 };

@@ -190,7 +190,7 @@ int TVideoSink::OnNewPreroll(GstAppSink *sink, void *self)
 
 void TVideoSink::Accept(GstSample *sample)
 {
-    QImage frame = Convert(sample);
+    TVideoFrame frame = Convert(sample);
     gst_sample_unref(sample);
     if (frame.isNull())
         return;
@@ -203,22 +203,22 @@ void TVideoSink::Accept(GstSample *sample)
         QMetaObject::invokeMethod(this, &TVideoSink::DeliverPending, Qt::QueuedConnection);
 }
 
-QImage TVideoSink::Convert(GstSample *sample)
+TVideoFrame TVideoSink::Convert(GstSample *sample)
 {
     GstVideoInfo info;
     GstCaps *caps = gst_sample_get_caps(sample);
     GstBuffer *buffer = gst_sample_get_buffer(sample);
     if (!caps || !buffer || !gst_video_info_from_caps(&info, caps))
-        return QImage();
+        return TVideoFrame();
     GstVideoFrame mapped;
     if (!gst_video_frame_map(&mapped, &info, buffer, GST_MAP_READ))
-        return QImage();
+        return TVideoFrame();
     QSize size;
     {
         QMutexLocker lock(&m_mutex);
         size = m_targetSize;
     }
-    QImage frame = m_scaler.Convert(DescribeFrame(mapped), size);
+    TVideoFrame frame = m_scaler.Prepare(DescribeFrame(mapped), size);
     gst_video_frame_unmap(&mapped);
     return frame;
 }
@@ -241,11 +241,11 @@ QSize TVideoSink::NegotiatedSize() const
 bool TVideoSink::DeliverPending()
 {
     m_deliveryQueued = false;
-    QImage frame;
+    TVideoFrame frame;
     {
         QMutexLocker lock(&m_mutex);
         frame = std::move(m_pending);
-        m_pending = QImage();
+        m_pending = TVideoFrame();
     }
     if (frame.isNull())
         return false;

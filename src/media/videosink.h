@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framescaler.h"
+#include "videoframe.h"
 
 #include <QImage>
 #include <QMutex>
@@ -41,13 +42,13 @@ public:
     bool DeliverPending();
 
 signals:
-    void FrameReady(const QImage &frame);
+    void FrameReady(const TVideoFrame &frame);
 
 private:
     static int OnNewSample(GstAppSink *sink, void *self);
     static int OnNewPreroll(GstAppSink *sink, void *self);
     void Accept(GstSample *sample);
-    QImage Convert(GstSample *sample);
+    TVideoFrame Convert(GstSample *sample);
 
     GstElement *m_bin = nullptr;
     GstElement *m_crop = nullptr;
@@ -55,6 +56,6 @@ private:
     TFrameScaler m_scaler; // used on the streaming thread only
     QMutex m_mutex;        // guards the target size and the pending frame
     QSize m_targetSize;
-    QImage m_pending;
+    TVideoFrame m_pending;
     std::atomic<bool> m_deliveryQueued{false};
 };

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "framescaler.h"
+#include "videoframe.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
 
+class QPainter;
 class TFilterGraph;
 
 // Shows the frames of the graph it is bound to. Its geometry is the picture
 // rectangle: the pipeline scales (and crops) every frame to exactly this size,
-// so painting is a plain copy. Keys and mouse events reach the parent's
+// so painting is a plain copy, or, for 4:2:0 frames, a conversion straight
+// into the window's pixels. Keys and mouse events reach the parent's
 // handlers through event filters.
 class TVideoWindow : public QWidget
 {
@@ -32,8 +37,8 @@ public:
     // Back to the default pointer.
     void ShowCursor();
 
-    // The frame shown now (null when none); shares the pipeline's memory.
-    QImage CurrentFrame() const { return m_frame; }
+    // The frame shown now as 32-bit pixels (null when none).
+    QImage CurrentFrame() const { return FramePixels(); }
     // Frame size the pipeline is asked for, in device pixels. A picture that
     // reaches beyond its parent (a strong zoom) is asked for at its native
     // size instead (empty here) and stretched while painting, so a zoom never
@@ -41,7 +46,7 @@ public:
     QSize PictureSize() const;
 
     // Called by the graph's sink on the UI thread.
-    void ShowFrame(const QImage &frame);
+    void ShowFrame(const TVideoFrame &frame);
     void ClearFrame();
 
 signals:
@@ -60,13 +65,19 @@ protected:
 
 private:
     bool FitsInParent() const;
+    const QImage &FramePixels() const;
+    bool PaintPlanarInPlace(QPainter &painter, const QPaintEvent &event);
     void WatchParent();
     // Tells the pipeline when the size it should produce has changed.
     void UpdatePictureSize();
 
     QPointer<TFilterGraph> m_graph;
     QColor m_color = Qt::black;
-    QImage m_frame;
+    TVideoFrame m_frame;
+    // UI thread only: the frame's 32-bit pixels, made when a planar frame is
+    // painted in part or read.
+    mutable QImage m_framePixels;
+    mutable TFrameScaler m_paintScaler;
     bool m_frameAnnounced = true; // FrameShown was emitted for m_frame
     bool m_cursorHidden = false;
     QSize m_requestedSize;

@@ -1,4 +1,5 @@
 #include "media/framescaler.h"
+#include "media/videoframe.h"
 
 extern "C" {
 #include <libavutil/pixfmt.h>
@@ -96,6 +97,21 @@ TEST_P(FrameScalerColours, ConvertsToTheColourOfThePicture)
     EXPECT_EQ(frame.format(), QImage::Format_RGB32);
     EXPECT_EQ(frame.size(), c.target.isEmpty() ? c.source : c.target);
     EXPECT_LE(WorstDifference(frame, c.expected), 4);
+
+    // The same picture prepared for painting: a planar frame carries the
+    // picture's matrix and range on to the conversion done while painting.
+    const TVideoFrame prepared = scaler.Prepare(source.picture, c.target);
+    ASSERT_FALSE(prepared.isNull());
+    EXPECT_EQ(prepared.size(), frame.size());
+    const TPlanarFrame *planes = prepared.Planes();
+    ASSERT_NE(planes, nullptr) << "4:2:0 pictures stay planar until they are painted";
+    const qsizetype stride = (qsizetype(prepared.size().width()) * 4 + 63) / 64 * 64;
+    std::vector<uchar> pixels(std::size_t(stride) * prepared.size().height());
+    TFrameScaler painter;
+    ASSERT_TRUE(painter.ConvertInto(planes->Picture(), pixels.data(), stride));
+    const QImage painted(pixels.data(), prepared.size().width(), prepared.size().height(), stride,
+                         QImage::Format_RGB32);
+    EXPECT_LE(WorstDifference(painted, c.expected), 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, FrameScalerColours,
@@ -191,6 +207,49 @@ TEST(FrameScaler, AFrameTheWindowStillHoldsIsNeverOverwritten)
     }
     EXPECT_LE(WorstDifference(shown, QColor(255, 0, 0)), 4);
     EXPECT_LE(WorstDifference(pending, QColor(0, 0, 255)), 4);
+}
+
+TEST(FrameScaler, PackedPicturesArePreparedAsPixels)
+{
+    const QSize size(33, 17);
+    std::vector<uint8_t> bgra(std::size_t(size.width()) * size.height() * 4);
+    for (std::size_t i = 0; i < bgra.size(); i += 4) {
+        bgra[i] = 200;     // blue
+        bgra[i + 1] = 100; // green
+        bgra[i + 2] = 20;  // red
+        bgra[i + 3] = 255;
+    }
+    TSourcePicture picture;
+    picture.pixelFormat = AV_PIX_FMT_BGRA;
+    picture.size = size;
+    picture.planes[0] = bgra.data();
+    picture.strides[0] = size.width() * 4;
+    TFrameScaler scaler;
+    const TVideoFrame frame = scaler.Prepare(picture, {66, 34});
+    EXPECT_EQ(frame.Planes(), nullptr);
+    ASSERT_EQ(frame.Pixels().size(), QSize(66, 34));
+    EXPECT_LE(WorstDifference(frame.Pixels(), QColor(20, 100, 200)), 4);
+}
+
+TEST(FrameScaler, APlanarFrameTheWindowStillHoldsIsNeverOverwritten)
+{
+    SolidPicture red(AV_PIX_FMT_YUV420P, {320, 240}, 81, 90, 240, Matrix::Bt601, false);
+    SolidPicture blue(AV_PIX_FMT_YUV420P, {320, 240}, 41, 240, 110, Matrix::Bt601, false);
+    TFrameScaler scaler;
+    const TVideoFrame shown = scaler.Prepare(red.picture, {96, 72});
+    ASSERT_NE(shown.Planes(), nullptr);
+    const uint8_t shownLuma = shown.Planes()->planes[0][0];
+    const uint8_t *released = nullptr;
+    for (int i = 0; i < 5; ++i) {
+        const TVideoFrame pending = scaler.Prepare(blue.picture, {96, 72});
+        ASSERT_NE(pending.Planes(), nullptr);
+        EXPECT_NE(pending.Planes(), shown.Planes());
+        // Dropped at once: its buffer is the one written next time.
+        if (released)
+            EXPECT_EQ(pending.Planes()->planes[0], released);
+        released = pending.Planes()->planes[0];
+    }
+    EXPECT_EQ(shown.Planes()->planes[0][0], shownLuma);
 }
 
 TEST(FrameScaler, BuffersLetGoOfAreUsedAgain)

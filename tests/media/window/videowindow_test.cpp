@@ -3,6 +3,7 @@
 #include "media/videowindow.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QMouseEvent>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -81,6 +82,49 @@ TEST(VideoWindow, AFrameCountsAsShownOnceItIsPainted)
     f.videoWin->repaint();
     MediaTest::Spin(100);
     EXPECT_EQ(shown, 1);
+}
+
+// What the top-level window shows: its backing store's pixels.
+QImage ShownPixels(QWidget &topLevel)
+{
+    QPaintDevice *device = topLevel.backingStore()->paintDevice();
+    if (!device || device->devType() != QInternal::Image)
+        return QImage();
+    return static_cast<QImage *>(device)->copy();
+}
+
+TEST(VideoWindow, APaintedFrameFillsItsRectangleAndNothingBeyond)
+{
+    // 160 wide: the frame is converted straight into the window's pixels; 196
+    // wide: a width the converters would overrun, painted by copying.
+    for (const QSize size : {QSize(160, 90), QSize(196, 110)}) {
+        SCOPED_TRACE(size.width());
+        VideoFixture f(size);
+        const QColor around(Qt::magenta);
+        QPalette palette = f.glob.palette();
+        palette.setColor(QPalette::Window, around);
+        f.glob.setPalette(palette);
+        f.glob.setAutoFillBackground(true);
+        int shown = 0;
+        QObject::connect(f.videoWin, &TVideoWindow::FrameShown, [&] { ++shown; });
+        ASSERT_EQ(f.graph.RenderFile(Clip("sample-720p.mp4")), 0);
+        ASSERT_TRUE(WaitUntil([&] { return shown > 0; }, 4000));
+        const QImage pixels = ShownPixels(f.glob);
+        ASSERT_FALSE(pixels.isNull());
+        const QImage frame = f.videoWin->CurrentFrame();
+        ASSERT_EQ(frame.size(), size);
+        const QPoint origin = f.videoWin->pos();
+        int differing = 0;
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x)
+                differing += pixels.pixel(origin + QPoint(x, y)) != frame.pixel(x, y);
+            for (int x = size.width(); x < size.width() + 16; ++x)
+                ASSERT_EQ(QColor(pixels.pixel(origin + QPoint(x, y))), around) << x << "," << y;
+        }
+        EXPECT_EQ(differing, 0);
+        for (int x = 0; x < size.width() + 16; ++x)
+            ASSERT_EQ(QColor(pixels.pixel(origin + QPoint(x, size.height()))), around) << x;
+    }
 }
 
 TEST(VideoWindow, AResizeWhilePausedBringsAFrameOfTheNewSize)
