@@ -245,8 +245,9 @@ TEST(FrameScaler, APlanarFrameTheWindowStillHoldsIsNeverOverwritten)
         ASSERT_NE(pending.Planes(), nullptr);
         EXPECT_NE(pending.Planes(), shown.Planes());
         // Dropped at once: its buffer is the one written next time.
-        if (released)
+        if (released) {
             EXPECT_EQ(pending.Planes()->planes[0], released);
+        }
         released = pending.Planes()->planes[0];
     }
     EXPECT_EQ(shown.Planes()->planes[0][0], shownLuma);
