@@ -83,6 +83,7 @@ void TTavrelApp::FormCreate()
     });
 
     WireMainWindow();
+    CreatePlayListWindow();
     RestoreWindowRect();
     m_window->show();
 }
@@ -134,6 +135,7 @@ void TTavrelApp::Exit1Click()
         m_settings.RestSize = m_window->WindowedBounds();
     m_settings.Volume = m_volumeBar;
     m_settings.PlayList = PlaylistToStoredText(*m_playlist);
+    StorePlayListWindowState();
     m_store->saveAtExit(m_settings, m_playlist->Count());
     m_server->close();
     if (m_window)

@@ -17,6 +17,7 @@ class TInstanceServer;
 class TPlayListModel;
 class TSettingsStore;
 class TTavrelPlayer;
+class TfmPlayList;
 struct PlaylistOutcome;
 struct TInstanceFrame;
 
@@ -60,7 +61,8 @@ public:
 
     bool IsMediaActive() const;
     bool IsDvdMode() const;
-    bool IsPlaylistShowing() const { return false; }
+    bool IsPlaylistShowing() const;
+    TfmPlayList *PlayListWindow() const { return m_playlistWindow; }
 
     // What the main window asks of the player (ttavrelapp_window.cpp).
     bool IsMediaOpening() const override;
@@ -72,6 +74,9 @@ public:
     void AddMenuState(TMenuState &state) const override;
     qint32 RunAction(const TAction &action) override;
     QStringList DriveCaptions() const override;
+    void AddInputState(TInputState &state) const override;
+    // Files dropped on the picture or on the playlist window, at this point of the screen.
+    void DropFiles(const QStringList &names, QPoint globalPoint) override;
 
     void ShowStatusText(const QString &text, int tenths, int kind);
     void ShowStatusTextIndex(int textIndex, int tenths, int kind);
@@ -140,6 +145,14 @@ private:
     void OnDVDTitleChange(int title);
     void OnDvdDomainChange(qint64 domain);
 
+    // The playlist window (ttavrelapp_playlist.cpp).
+    void CreatePlayListWindow();
+    void BindPlaylistCommands();
+    void ShowPlaylistWindow();
+    void RestorePlayListWindow();
+    void StorePlayListWindowState();
+    void HidePlaylistOnOpen();
+
     // Events of the graph.
     void OnGraphComplete();
     void OnGraphErrorAbort(quint32 code);
@@ -161,6 +174,7 @@ private:
     std::unique_ptr<TPlayListModel> m_playlist;
     std::unique_ptr<TErrorReporter> m_errors;
     std::unique_ptr<TTavrelPlayer> m_window;
+    TfmPlayList *m_playlistWindow = nullptr; // a child of the main window
     TFilterGraph *m_graph = nullptr;
     TInstanceServer *m_server = nullptr;
     TMediaState m_media;

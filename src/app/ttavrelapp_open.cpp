@@ -123,6 +123,7 @@ void TTavrelApp::OpenFile(const QString &name, int audioStream, int startSeconds
     if (m_settings.StartPlaySetFullScreen)
         SendCommand(Cmd::SetFullScreen, 1);
     m_graph->SetVolume(m_volumeBar);
+    HidePlaylistOnOpen();
     if (!m_settings.LockStatus && (m_window->IsFullScreen() || !IsPlaylistShowing()))
         SendCommand(Cmd::ShowTitle, 30);
     if (resumed)

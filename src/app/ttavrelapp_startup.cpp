@@ -116,6 +116,8 @@ void TTavrelApp::ApplyCommandLine()
     }
     if (m_commandLine.fullScreen)
         SendCommand(Cmd::SetFullScreen, 1);
+    if (m_commandLine.showPlaylist)
+        ShowPlaylistWindow();
     m_exitAtEnd = m_commandLine.exitAtEnd;
     if (m_commandLine.rememberPositions)
         m_settings.SavePos_Enabled = true;
@@ -135,4 +137,5 @@ void TTavrelApp::ApplyCommandLine()
 void TTavrelApp::RestorePlaylistAtStart()
 {
     RestorePlaylistFromText(*m_playlist, m_store->value(&TSettingsRecord::PlayList));
+    RestorePlayListWindow();
 }

@@ -2,6 +2,7 @@
 
 #include "menus/taction.h"
 
+#include <QPoint>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -56,6 +57,8 @@ public:
     // (playlist files, dialogs, drives, shut-down orders, web pages, snapshots, DVD buttons
     // under the cursor). Answers as SendCommand does.
     virtual qint32 RunAction(const TAction &) { return 0; }
+    // Files dropped on the window, at this point of the screen.
+    virtual void DropFiles(const QStringList &, QPoint) {}
     // One caption per optical drive, "D [label]", in drive-letter order.
     virtual QStringList DriveCaptions() const { return {}; }
 };

@@ -3,11 +3,14 @@
 #include "iplayerhost.h"
 #include "media/filtergraph.h"
 #include "media/videowindow.h"
+#include "playlist/droppedfiles.h"
 #include "tvideoarea.h"
 #include "tvideopopupmenu.h"
 #include "tvpanel.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QTimer>
@@ -22,6 +25,7 @@ TTavrelPlayer::TTavrelPlayer(QWidget *parent)
     setMinimumSize(kMinimumSize);
     resize(kDesignClientSize + QSize(2 * kSizingBorder, 2 * kSizingBorder));
     setMouseTracking(true);
+    setAcceptDrops(true);
 
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
@@ -157,6 +161,21 @@ void TTavrelPlayer::changeEvent(QEvent *event)
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
         CloseVideoMenus();
     QWidget::changeEvent(event);
+}
+
+void TTavrelPlayer::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!DroppedFileNames(*event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TTavrelPlayer::dropEvent(QDropEvent *event)
+{
+    const QStringList names = DroppedFileNames(*event->mimeData());
+    if (names.isEmpty() || !m_host)
+        return;
+    event->acceptProposedAction();
+    m_host->DropFiles(names, mapToGlobal(event->position().toPoint()));
 }
 
 bool TTavrelPlayer::eventFilter(QObject *watched, QEvent *event)

@@ -162,6 +162,13 @@ public:
     // The state the input rules and the menus look at, as the player answers now.
     TInputState InputState() const;
     TMenuState MenuState() const;
+    // Set by a wheel turn or a drag over the picture; windows over the video (the docked
+    // playlist) open their own menus only while it is clear, and clear it on a press.
+    bool PopupSuppressed() const { return m_mouse.moved(); }
+    void ClearPopupSuppression() { m_mouse.clearMoved(); }
+    // The language text and the settings the window works with (its host's, or built-in).
+    QString TextOf(int index) const { return text(index); }
+    const TSettingsRecord &CurrentSettings() const { return settings(); }
     // The tray icon's click shares the picture's click timer.
     void TrayClick();
 
@@ -192,6 +199,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -146,6 +146,8 @@ public:
     // Menu ids as the player numbers them: 2 title, 3 root, 4 sub-picture,
     // 5 audio, 6 angle, 7 chapter.
     bool DvdShowMenu(int menuId);
+    // Leaves the menu on screen and resumes the title it was called from.
+    bool DvdResume();
     // A menu with buttons shows and takes navigation commands.
     bool DvdHasButtons() const;
     // 0 activates the highlighted button; 1..4 move up, down, left, right.

@@ -323,6 +323,15 @@ bool TFilterGraph::DvdShowMenu(int menuId)
     return true;
 }
 
+bool TFilterGraph::DvdResume()
+{
+    if (!IsDvdMode())
+        return false;
+    // The navigator's escape from a menu goes back to where the menu was called.
+    gst_navigation_send_command(GST_NAVIGATION(d->pipeline), GST_NAVIGATION_COMMAND_DVD_MENU);
+    return true;
+}
+
 bool TFilterGraph::DvdHasButtons() const
 {
     if (!IsDvdMode())

@@ -67,7 +67,9 @@ public:
     static TActionList TimeLinePress(int seconds);
 
     qint64 lastActivityMs() const { return m_lastActivityMs; }
+    // A wheel turn or a drag since the last press: a right-button release opens no menu then.
     bool moved() const { return m_moved; }
+    void clearMoved() { m_moved = false; }
     bool clickPending() const { return m_clickDeadline.has_value(); }
 
 private:

@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QStorageInfo>
 
 namespace {
@@ -34,6 +36,16 @@ bool isDriveRoot(const QString &name)
 }
 
 } // namespace
+
+QStringList DroppedFileNames(const QMimeData &data)
+{
+    QStringList names;
+    for (const QUrl &url : data.urls()) {
+        if (url.isLocalFile())
+            names.append(QDir::toNativeSeparators(url.toLocalFile()));
+    }
+    return names;
+}
 
 QString DroppedDvdEntryFile(const QString &name)
 {

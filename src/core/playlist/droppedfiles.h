@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+class QMimeData;
 class TPlayListModel;
 
 // Files dropped on the main window or on the playlist window.
@@ -15,6 +16,9 @@ class TPlayListModel;
 // Playlist files are added as entries, not read.
 PlaylistOutcome DropFiles(TPlayListModel &model, const QStringList &names, bool windowShowing,
                           bool cursorInsideWindow);
+
+// The local files and folders of a drag, in the order they were dragged.
+QStringList DroppedFileNames(const QMimeData &data);
 
 // The DVD entry file of a dropped name, or empty when the name is no DVD root.
 QString DroppedDvdEntryFile(const QString &name);

@@ -51,6 +51,10 @@ public:
     void SetItemIndex(int index);
     bool IsSelected(int index) const;
     void SetSelected(int index, bool selected);
+    // Selects this entry alone and focuses it (a plain click, the arrow keys).
+    void SelectOnly(int index);
+    // Selects the entries from one index to the other, both included, and nothing else.
+    void SelectRange(int from, int to);
     QString SelectedFileName() const;
 
     // Navigation; each returns the path to open, empty when nothing is playable.
@@ -78,7 +82,6 @@ private:
     void SetMark(int index, bool current);
     void RemoveRows(int first, int last);
     void MoveEntry(int from, int to);
-    void SelectOnly(int index);
     // newOrder[i] is the old index of the entry that ends up at i.
     void Reorder(const std::vector<int> &newOrder);
     void NotifyRow(int row, const QList<int> &roles);

@@ -121,6 +121,19 @@ void TPlayListModel::SelectOnly(int index)
     SetItemIndex(index);
 }
 
+void TPlayListModel::SelectRange(int from, int to)
+{
+    if (Count() == 0)
+        return;
+    const int low = qBound(0, qMin(from, to), Count() - 1);
+    const int high = qBound(0, qMax(from, to), Count() - 1);
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        const int at = static_cast<int>(i);
+        m_entries[i].Selected = at >= low && at <= high;
+    }
+    emit dataChanged(index(0), index(Count() - 1), {SelectedRole});
+}
+
 void TPlayListModel::SelectNext()
 {
     if (m_itemIndex < Count() - 1)
