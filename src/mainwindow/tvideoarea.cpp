@@ -21,6 +21,7 @@ void TVideoArea::SetShowLogo(bool show)
         return;
     m_showLogo = show;
     update();
+    emit LogoChanged(show);
 }
 
 void TVideoArea::SetColor(const QColor &color)

@@ -17,6 +17,8 @@ public:
 
 signals:
     void Resized(const QSize &size);
+    // The logo came or went: what shows through the see-through panels changed.
+    void LogoChanged(bool shown);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QScrollBar>
 #include <QWindow>
 
 namespace Place = PlayListPlacement;
@@ -59,6 +60,13 @@ TfmPlayList::TfmPlayList(TPlayListModel &model, TTavrelPlayer *mainWindow,
     pbClose->SetColor(m_colors.frame);
     connect(pbClose, &TPlayListCloseBox::Clicked, this, &QWidget::hide);
 
+    // What shows through the docked window changed: it is shown again to take it up.
+    connect(m_main->Glob, &TVideoArea::LogoChanged, this, [this] {
+        if (m_docked && isVisible()) {
+            hide();
+            show();
+        }
+    });
     createButtons(themeFolder);
     createMenu();
     setAcceptDrops(true);
@@ -146,8 +154,15 @@ void TfmPlayList::applyShowingSteps()
         if (look.list)
             ListBox1->SetLook(look.list->fontPoints, look.list->itemHeight);
         resize(look.size.expandedTo(Place::kMinimumSize));
-        // The colour of every panel over the picture: the picture shows through.
-        ListBox1->SetBackground(std::nullopt);
+        ListBox1->SetBackground(dockedBackground());
+        // A thin bar in the frame colour, so that the picture is not covered by a grey one.
+        ListBox1->verticalScrollBar()->setStyleSheet(
+            QStringLiteral("QScrollBar:vertical { background: transparent; width: 7px; margin: 0; }"
+                           "QScrollBar::handle:vertical { background: %1; min-height: 12px;"
+                           " border-radius: 3px; }"
+                           "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"
+                           "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
+                .arg(toQColor(m_colors.frame).name()));
         move(Place::DockedGeometry(m_main->size(), size()).topLeft());
         setMask(Place::DockedShape(size()));
         raise();
@@ -156,11 +171,21 @@ void TfmPlayList::applyShowingSteps()
         const Place::TListLook look = Place::Floating();
         ListBox1->SetLook(look.fontPoints, look.itemHeight);
         ListBox1->SetBackground(m_colors.floatingBackground);
+        ListBox1->verticalScrollBar()->setStyleSheet(QString());
         clearMask();
     }
     layoutChildren();
     if (m_model.ItemIndex() < 0 && m_model.Count() > 0)
         m_model.SetItemIndex(0);
+}
+
+std::optional<TColor> TfmPlayList::dockedBackground() const
+{
+    // Like every panel over the picture the docked list lets the picture show through; over
+    // the logo it takes the panels' own colour so that its titles stay readable.
+    if (m_main->Glob->ShowLogo())
+        return TTavrelPlayer::kPanelKey;
+    return std::nullopt;
 }
 
 void TfmPlayList::showEvent(QShowEvent *event)
@@ -190,6 +215,8 @@ void TfmPlayList::paintEvent(QPaintEvent *)
         painter.fillRect(rect(), toQColor(m_colors.floatingBackground));
         return;
     }
+    if (const std::optional<TColor> background = dockedBackground())
+        painter.fillRect(rect(), toQColor(*background));
     painter.setPen(toQColor(m_colors.frame));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRect(0, 0, width() - 1, height() - 1), Place::kCornerEllipse / 2,

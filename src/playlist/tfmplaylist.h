@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 
 class QMenu;
 class TOrImage;
@@ -74,6 +75,7 @@ private:
     void applyShowingSteps();
     void layoutChildren();
     void applyTopMost();
+    std::optional<TColor> dockedBackground() const;
     bool mouseEvent(QWidget *source, QMouseEvent *event);
     bool keyEvent(QKeyEvent *event);
     // The event again, at the same screen point, for one of the main window's controls.

@@ -10,6 +10,7 @@
 #include "tplaylistbox.h"
 #include "tplaylistclosebox.h"
 #include "ttavrelplayer.h"
+#include "tvideoarea.h"
 
 #include <QMenu>
 #include <QSignalSpy>
@@ -73,6 +74,10 @@ TEST_F(PlayListWindowTest, DockedItIsCentredShapedAndSizedFromTheSettings)
     EXPECT_EQ(window->ListBox1->geometry(), QRect(6, 25, 238, 94));
     EXPECT_EQ(window->pbAdd->y(), 122);
     EXPECT_EQ(window->ListBox1->ItemHeight(), 16);
+    // Over the logo the list takes the panels' colour; over a picture it is see-through.
+    EXPECT_EQ(window->ListBox1->Background(), std::optional<TColor>(TTavrelPlayer::kPanelKey));
+    main.Glob->SetShowLogo(false);
+    EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->ListBox1->Background().has_value());
     EXPECT_EQ(model.ItemIndex(), 0); // showing focuses the first entry
 }
