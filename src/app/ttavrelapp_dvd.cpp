@@ -8,6 +8,7 @@
 #include "media/filtergraph.h"
 #include "media/mediaexception.h"
 #include "playlist/tplaylistmodel.h"
+#include "tfmplaylist.h"
 #include "ttavrelapp.h"
 #include "ttavrelplayer.h"
 
@@ -79,6 +80,8 @@ void TTavrelApp::OpenDvd()
     m_media.StillPicture = false;
     m_dvdMode = false;
     ShowStatusTextIndex(kTextSearchingDvd, 20, 1);
+    if (m_playlistWindow)
+        m_playlistWindow->hide();
     CloseMedia();
     m_dvdMode = true;
     m_media.MediaOpen = true;

@@ -94,6 +94,24 @@ TEST_F(DvdPlayerTest, ButtonsChaptersTitlesMenusAndClosing)
     EXPECT_EQ(Send(Cmd::QueryPosition), -1);
 }
 
+TEST_F(DvdPlayerTest, ThePlaylistKeyOfADiscCallsItsMenuAndResumesFromIt)
+{
+    Start();
+    Send(Cmd::PlaylistOrDvdMenu);
+    ASSERT_EQ(Send(Cmd::QueryPlaylistVisible), 1);
+    OpenDisc(Media("dvd") + "/");
+    // A disc takes the whole picture: the list is put away and 34 no longer brings it back.
+    EXPECT_EQ(Send(Cmd::QueryPlaylistVisible), 0);
+    PlayFirstButton();
+    ASSERT_TRUE(WaitFor([this] { return Send(Cmd::QueryPosition) >= 1; }));
+
+    Send(Cmd::PlaylistOrDvdMenu);
+    ASSERT_TRUE(WaitFor([this] { return Send(Cmd::QueryDvdMenu) == 1; }));
+    EXPECT_EQ(Send(Cmd::QueryPlaylistVisible), 0);
+    Send(Cmd::PlaylistOrDvdMenu);
+    EXPECT_TRUE(WaitFor([this] { return Send(Cmd::QueryDvdMenu) == 0 && Title() == 1; }));
+}
+
 struct LanguageCase
 {
     int langDvdTitle;
