@@ -26,7 +26,6 @@ void TTavrelApp::CreatePlayListWindow()
         Perform(ListNavigationCommand(*m_playlist, 0, IsPlaylistShowing(), IsMediaActive()));
     });
     connect(m_playlistWindow, &TfmPlayList::FilesDropped, this, &TTavrelApp::DropFiles);
-    connect(m_window.get(), &TTavrelPlayer::LayoutChanged, m_playlistWindow, &TfmPlayList::Refit);
 }
 
 bool TTavrelApp::IsPlaylistShowing() const

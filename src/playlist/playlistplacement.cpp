@@ -48,6 +48,19 @@ QRegion DockedShape(QSize own)
     return QRegion(path.toFillPolygon().toPolygon());
 }
 
+QPoint FirstFloatingPosition(const QRect &mainFrame, QSize own, const QRect &screen)
+{
+    int left = mainFrame.right() + 1;
+    if (left + own.width() - 1 > screen.right())
+        left = mainFrame.left() - own.width();
+    if (left < screen.left())
+        left = screen.right() + 1 - own.width();
+    left = qMax(screen.left(), left);
+    const int top = qBound(screen.top(), mainFrame.top(),
+                           qMax(screen.top(), screen.bottom() + 1 - own.height()));
+    return {left, top};
+}
+
 QRect ListGeometry(QSize client, bool docked)
 {
     const int top = docked ? 25 : 5;

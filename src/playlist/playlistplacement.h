@@ -40,6 +40,10 @@ QRect DockedGeometry(QSize mainClient, QSize own);
 // The shape of the docked window: a rectangle with 30 x 30 elliptic corners.
 QRegion DockedShape(QSize own);
 
+// Where a window that floats for the first time goes: beside the main window, to its right
+// when it fits on the screen, else to its left, else over its right edge, always on the screen.
+QPoint FirstFloatingPosition(const QRect &mainFrame, QSize own, const QRect &screen);
+
 // The list inside a client area of the given size.
 QRect ListGeometry(QSize client, bool docked);
 // The close glyph's box at the top right.

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
 
@@ -60,6 +61,7 @@ TfmPlayList::TfmPlayList(TPlayListModel &model, TTavrelPlayer *mainWindow,
     pbClose->SetColor(m_colors.frame);
     connect(pbClose, &TPlayListCloseBox::Clicked, this, &QWidget::hide);
 
+    connect(m_main, &TTavrelPlayer::LayoutChanged, this, &TfmPlayList::Refit);
     // What shows through the docked window changed: it is shown again to take it up.
     connect(m_main->Glob, &TVideoArea::LogoChanged, this, [this] {
         if (m_docked && isVisible()) {
@@ -255,9 +257,11 @@ void TfmPlayList::Undock(bool show)
     if (m_floatingBounds.width() != 0) {
         setGeometry(m_floatingBounds);
     } else {
-        // The first time it floats it keeps the size it was designed with.
+        // The first time it floats it keeps the size it was designed with, beside the film.
         resize(Place::kDesignClient);
-        move(m_main->geometry().center() - rect().center());
+        const QScreen *screen = m_main->screen();
+        move(Place::FirstFloatingPosition(m_main->frameGeometry(), size(),
+                                          screen ? screen->availableGeometry() : QRect()));
     }
     if (show)
         this->show();

@@ -71,6 +71,20 @@ TEST(PlayListPlacement, TheShapeCutsTheCornersOnly)
     EXPECT_TRUE(shape.contains(QPoint(249, 75)));
 }
 
+TEST(PlayListPlacement, AFirstFloatingWindowGoesBesideTheMainWindowAndStaysOnTheScreen)
+{
+    const QRect screen(0, 0, 1280, 800);
+    const QSize own(350, 230);
+    EXPECT_EQ(Place::FirstFloatingPosition({10, 20, 465, 363}, own, screen), QPoint(475, 20));
+    // No room on the right: to the left.
+    EXPECT_EQ(Place::FirstFloatingPosition({700, 20, 465, 363}, own, screen), QPoint(350, 20));
+    // No room on either side: over the right edge, inside the screen; low windows move up.
+    EXPECT_EQ(Place::FirstFloatingPosition({100, 700, 1100, 363}, own, screen), QPoint(930, 570));
+    // A second screen to the right starts at 1280.
+    EXPECT_EQ(Place::FirstFloatingPosition({1300, 0, 465, 363}, own, {1280, 0, 1280, 800}),
+              QPoint(1765, 0));
+}
+
 struct ListCase
 {
     QSize client;

@@ -82,6 +82,21 @@ TEST_F(PlayListWindowTest, DockedItIsCentredShapedAndSizedFromTheSettings)
     EXPECT_EQ(model.ItemIndex(), 0); // showing focuses the first entry
 }
 
+TEST_F(PlayListWindowTest, ADockedListRefitsItselfWhenTheMainWindowGoesFullScreen)
+{
+    showDocked();
+    main.SetFullScreen(true);
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), QSize(370, 262));
+    EXPECT_EQ(window->ListBox1->ItemHeight(), 22); // FSScale is on by default
+    EXPECT_EQ(window->pos(),
+              PlayListPlacement::DockedGeometry(main.size(), window->size()).topLeft());
+    main.SetFullScreen(false);
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), QSize(250, 150));
+    EXPECT_EQ(window->ListBox1->ItemHeight(), 16);
+}
+
 TEST_F(PlayListWindowTest, DownInTheDockedListGoesToTheKeyMapNotToTheListFocus)
 {
     showDocked();
