@@ -1,8 +1,10 @@
 #include "appfolder.h"
+#include "commands/commandcodes.h"
 #include "instancechannel.h"
 #include "instancehandoff.h"
 #include "media/mediawarmup.h"
 #include "settings/settingsstore.h"
+#include "terminationsignals.h"
 #include "terrorreporter.h"
 #include "ttavrelapp.h"
 #include "ttavrelapplication.h"
@@ -68,6 +70,12 @@ int main(int argc, char **argv)
             QTextStream(stdout) << "first-frame-ms " << sinceStart.elapsed() << Qt::endl;
         });
     }
+    // A logout, `kill` or Ctrl+C ends the player as its own exit does, and so does any other
+    // way the application is told to quit.
+    TTerminationSignals termination;
+    QObject::connect(&termination, &TTerminationSignals::Requested, &player,
+                     [&player] { player.SendCommand(Cmd::Exit, 0); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &player, &TTavrelApp::Exit1Click);
     player.FormCreate();
     return app.exec();
 }

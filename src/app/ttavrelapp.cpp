@@ -13,6 +13,7 @@
 #include "processpriority.h"
 #include "settings/inifile.h"
 #include "settings/settingsstore.h"
+#include "settings/tdeferredsave.h"
 #include "terrorreporter.h"
 #include "ttavrelplayer.h"
 
@@ -131,11 +132,9 @@ void TTavrelApp::Exit1Click()
         return;
     m_exiting = true;
     CloseMedia();
-    if (m_window)
-        m_settings.RestSize = m_window->WindowedBounds();
-    m_settings.Volume = m_volumeBar;
-    m_settings.PlayList = PlaylistToStoredText(*m_playlist);
-    StorePlayListWindowState();
+    if (m_sessionSave)
+        m_sessionSave->Cancel();
+    RefreshSessionState();
     m_store->saveAtExit(m_settings, m_playlist->Count());
     m_server->close();
     if (m_window)

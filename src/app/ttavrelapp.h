@@ -11,6 +11,7 @@
 #include <QObject>
 #include <memory>
 
+class TDeferredSave;
 class TErrorReporter;
 class TFilterGraph;
 class TInstanceServer;
@@ -153,6 +154,11 @@ private:
     void StorePlayListWindowState();
     void HidePlaylistOnOpen();
 
+    // What is kept across runs (ttavrelapp_session.cpp).
+    void RefreshSessionState();
+    void SaveSessionState();
+    void WatchSessionState();
+
     // Events of the graph.
     void OnGraphComplete();
     void OnGraphErrorAbort(quint32 code);
@@ -175,6 +181,7 @@ private:
     std::unique_ptr<TErrorReporter> m_errors;
     std::unique_ptr<TTavrelPlayer> m_window;
     TfmPlayList *m_playlistWindow = nullptr; // a child of the main window
+    std::unique_ptr<TDeferredSave> m_sessionSave;
     TFilterGraph *m_graph = nullptr;
     TInstanceServer *m_server = nullptr;
     TMediaState m_media;

@@ -54,6 +54,7 @@ void TTavrelApp::FormPaint()
     m_window->RaisePanels();
     m_window->raise();
     m_window->activateWindow();
+    WatchSessionState();
 }
 
 void TTavrelApp::UpdateReminder()
