@@ -1,6 +1,8 @@
 // DVD-Video: opening a disc or folder through the navigator, and what the
 // commands and the navigator's events do while a DVD plays.
+#include "appfolder.h"
 #include "commands/commandcodes.h"
+#include "discprobeclient.h"
 #include "discs/linuxdriveprovider.h"
 #include "discs/playdisc.h"
 #include "discs/tdiscdrives.h"
@@ -117,6 +119,12 @@ bool TTavrelApp::StartDvdNavigator(const QString &pending)
     const TLinuxDriveProvider provider;
     const TDiscDrives drives(provider);
     const QChar drive = pending.isEmpty() ? QChar() : drives.DriveOfPath(pending);
+    // The disc reader crashes on some damaged navigation files: such a disc is refused after
+    // it crashed a probe of its own, not the player.
+    if (!DiscProbeClient::SurvivesOpening(AppFolder()
+                                              + QLatin1String(DiscProbeClient::kProgramName),
+                                          pending.isEmpty() ? QString() : NavigatorFolder(pending)))
+        return false;
     int result = 0;
     try {
         result = m_graph->RenderDvd(pending.isEmpty() ? QString() : NavigatorFolder(pending));
