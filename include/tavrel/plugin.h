@@ -196,9 +196,15 @@ TVL_STATIC_ASSERT(offsetof(TVL_MouseRecord, shift) == 8, "mouse shift at 8");
 TVL_STATIC_ASSERT(offsetof(TVL_MouseRecord, cursor) == 12, "mouse cursor at 12");
 TVL_STATIC_ASSERT(offsetof(TVL_KeyRecord, shift) == 2, "key shift at 2");
 TVL_STATIC_ASSERT(sizeof(TVL_HostTable) == 12 * sizeof(void *), "twelve pointer-sized slots");
+TVL_STATIC_ASSERT(offsetof(TVL_HostTable, current_title) == 1 * sizeof(void *), "title slot 1");
 TVL_STATIC_ASSERT(offsetof(TVL_HostTable, main_window) == 2 * sizeof(void *), "window slot 2");
+TVL_STATIC_ASSERT(offsetof(TVL_HostTable, settings_window) == 3 * sizeof(void *), "dialog slot 3");
 TVL_STATIC_ASSERT(offsetof(TVL_HostTable, show_status) == 4 * sizeof(void *), "status slot 4");
+TVL_STATIC_ASSERT(offsetof(TVL_HostTable, plugin_folder) == 5 * sizeof(void *), "folder slot 5");
 TVL_STATIC_ASSERT(offsetof(TVL_HostTable, media_graph) == 6 * sizeof(void *), "graph slot 6");
+TVL_STATIC_ASSERT(offsetof(TVL_HostTable, video_masks) == 7 * sizeof(void *), "masks slot 7");
+TVL_STATIC_ASSERT(offsetof(TVL_HostTable, playlist_masks) == 8 * sizeof(void *), "lists slot 8");
+TVL_STATIC_ASSERT(offsetof(TVL_HostTable, version) == 9 * sizeof(void *), "version slot 9");
 TVL_STATIC_ASSERT(offsetof(TVL_HostTable, app_folder) == 10 * sizeof(void *), "folder slot 10");
 TVL_STATIC_ASSERT(offsetof(TVL_HostTable, send_command) == 11 * sizeof(void *), "command slot 11");
 
