@@ -14,6 +14,7 @@
 #include "settings/inifile.h"
 #include "settings/settingsstore.h"
 #include "settings/tdeferredsave.h"
+#include "tappplugins.h"
 #include "terrorreporter.h"
 #include "ttavrelplayer.h"
 
@@ -66,6 +67,7 @@ void TTavrelApp::FormCreate()
     m_window = std::make_unique<TTavrelPlayer>();
     m_window->VideoWin->SetColor(Qt::black);
     m_graph->SetVideoWindow(m_window->VideoWin);
+    LoadPlugins();
     connect(m_window.get(), &TTavrelPlayer::FirstPaint, this, &TTavrelApp::FormPaint);
     connect(m_window.get(), &TTavrelPlayer::CloseRequested, this, &TTavrelApp::Exit1Click);
     connect(m_window->VideoWin, &TVideoWindow::FrameShown, this, [this] {
@@ -85,6 +87,7 @@ void TTavrelApp::FormCreate()
 
     WireMainWindow();
     CreatePlayListWindow();
+    StartPlugins();
     RestoreWindowRect();
     m_window->show();
 }
@@ -160,5 +163,4 @@ qint32 TTavrelApp::HandleFrame(const TInstanceFrame &frame)
 }
 
 // Hooks of subsystems that are built separately.
-void TTavrelApp::NotifyPlugins(int, int) {}
 void TTavrelApp::PowerOff() {}

@@ -12,9 +12,11 @@
 #include <memory>
 
 class TDeferredSave;
+class TAppPlugins;
 class TErrorReporter;
 class TFilterGraph;
 class TInstanceServer;
+class TPluginHost;
 class TPlayListModel;
 class TSettingsStore;
 class TTavrelPlayer;
@@ -79,6 +81,12 @@ public:
     // Files dropped on the picture or on the playlist window, at this point of the screen.
     void DropFiles(const QStringList &names, QPoint globalPoint) override;
 
+    // The plug-ins (ttavrelapp_plugins.cpp); null before the main window is created.
+    TPluginHost *Plugins() const;
+    void PluginKey(int &virtualKey, TInputShift &shift) override;
+    void PluginMouseMove(int &x, int &y, TInputShift &shift, int &cursor) override;
+    void PluginWindowEvent(int event) override;
+
     void ShowStatusText(const QString &text, int tenths, int kind);
     void ShowStatusTextIndex(int textIndex, int tenths, int kind);
 
@@ -104,6 +112,8 @@ signals:
 
 private:
     void WireMainWindow();
+    void LoadPlugins();
+    void StartPlugins();
 
     // Start-up (ttavrelapp_startup.cpp).
     void FormPaint();
@@ -191,4 +201,6 @@ private:
     bool m_exitAtEnd = false;
     bool m_exiting = false;
     bool m_reportFirstFrame = true;
+    // Last, so that the plug-ins stop before anything they were lent goes away.
+    std::unique_ptr<TAppPlugins> m_plugins;
 };

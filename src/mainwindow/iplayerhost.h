@@ -1,5 +1,6 @@
 #pragma once
 
+#include "input/inputshift.h"
 #include "menus/taction.h"
 
 #include <QPoint>
@@ -61,4 +62,13 @@ public:
     virtual void DropFiles(const QStringList &, QPoint) {}
     // One caption per optical drive, "D [label]", in drive-letter order.
     virtual QStringList DriveCaptions() const { return {}; }
+
+    // Plug-ins see every key and every mouse move over the picture first and may rewrite
+    // them; a move also comes back with the cursor they ask for (0 the default).
+    virtual void PluginKey(int & /*virtualKey*/, TInputShift & /*shift*/) {}
+    virtual void PluginMouseMove(int & /*x*/, int & /*y*/, TInputShift & /*shift*/,
+                                 int & /*cursor*/)
+    {}
+    // A window event for the plug-ins (maximized, restored, shown again).
+    virtual void PluginWindowEvent(int /*event*/) {}
 };

@@ -4,6 +4,9 @@
 #include "media/filtergraph.h"
 #include "media/videowindow.h"
 #include "playlist/droppedfiles.h"
+}
+
+#include "pluginwindowrules.h"
 #include "tvideoarea.h"
 #include "tvideopopupmenu.h"
 #include "tvpanel.h"
@@ -160,6 +163,8 @@ void TTavrelPlayer::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
         CloseVideoMenus();
+    if (event->type() == QEvent::WindowStateChange)
+        windowStateChanged(static_cast<QWindowStateChangeEvent *>(event)->oldState());
     QWidget::changeEvent(event);
 }
 
@@ -176,6 +181,18 @@ void TTavrelPlayer::dropEvent(QDropEvent *event)
         return;
     event->acceptProposedAction();
     m_host->DropFiles(names, mapToGlobal(event->position().toPoint()));
+}
+
+void TTavrelPlayer::windowStateChanged(Qt::WindowStates before)
+{
+    const int event = PluginWindowRules::EventOfStateChange(before, windowState());
+    if (event == 0)
+        return;
+    if (m_host)
+        m_host->PluginWindowEvent(event);
+    // A window coming back brings its panels to the front; maximizing does not.
+    if (event != 7)
+        RaisePanels();
 }
 
 bool TTavrelPlayer::eventFilter(QObject *watched, QEvent *event)

@@ -222,6 +222,10 @@ private:
     void plMouseMove(int value);
     void idleCursorCheck();
     void noteMouseActivity(QPoint globalCursor);
+    // Plug-ins: the key hook of the key map, the cursor they pick, the window state events.
+    std::function<void(int &, TInputShift &)> pluginKeyHook();
+    void applyPluginCursor(int id);
+    void windowStateChanged(Qt::WindowStates before);
     // ttavrelplayer_screen.cpp
     void lZoomChange();
     QSize sourceSize() const;
@@ -272,6 +276,7 @@ private:
     QPoint m_lastCursor;
     QElapsedTimer m_lastActivity;
     bool m_cursorHidden = false;
+    bool m_pluginCursor = false; // a plug-in's cursor is set on the form
     bool m_updatingReadouts = false;
     bool m_settingVolume = false;
     bool m_quietZoom = false;

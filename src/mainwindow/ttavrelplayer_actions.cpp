@@ -79,7 +79,7 @@ qint32 TTavrelPlayer::performAction(const TAction &action)
         break;
     case TActionKind::RestoreCursor:
         noteMouseActivity(QCursor::pos());
-        Glob->unsetCursor();
+        applyPluginCursor(action.param);
         break;
     case TActionKind::Pan:
         PanBy(action.at.x(), action.at.y());

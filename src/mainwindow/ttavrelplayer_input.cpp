@@ -5,6 +5,7 @@
 #include "input/virtualkey.h"
 #include "iplayerhost.h"
 #include "media/videowindow.h"
+#include "pluginwindowrules.h"
 #include "shiftstate.h"
 #include "ttavrelplayer.h"
 #include "ttimeline.h"
@@ -59,6 +60,34 @@ void TTavrelPlayer::createInput()
                   zoomMove(sender, shift, x, y, value);
           };
     lZoom->OnMouseLeave = [this](TTimeLine *) { m_cursorOnZoomSlider = false; };
+    m_mouse.setPluginMoveHook([this](int &x, int &y, TInputShift &shift, int &cursor) {
+        if (m_host)
+            m_host->PluginMouseMove(x, y, shift, cursor);
+    });
+}
+
+std::function<void(int &, TInputShift &)> TTavrelPlayer::pluginKeyHook()
+{
+    return [this](int &virtualKey, TInputShift &shift) {
+        if (m_host)
+            m_host->PluginKey(virtualKey, shift);
+    };
+}
+
+void TTavrelPlayer::applyPluginCursor(int id)
+{
+    // Only a cursor a plug-in asked for is set on the form itself: its borders keep their
+    // sizing cursors otherwise.
+    if (PluginWindowRules::IsCustomCursor(id)) {
+        const Qt::CursorShape shape = PluginWindowRules::CursorShape(id);
+        setCursor(shape);
+        Glob->setCursor(shape);
+        m_pluginCursor = true;
+        return;
+    }
+    Glob->unsetCursor();
+    if (std::exchange(m_pluginCursor, false))
+        unsetCursor();
 }
 
 TInputState TTavrelPlayer::InputState() const
@@ -90,7 +119,7 @@ TInputState TTavrelPlayer::moveInputState() const
 
 void TTavrelPlayer::KeyDown(int virtualKey, TInputShift shift)
 {
-    PerformActions(::KeyDown(virtualKey, shift, InputState(), settings()));
+    PerformActions(::KeyDown(virtualKey, shift, InputState(), settings(), pluginKeyHook()));
 }
 
 void TTavrelPlayer::TranslateKeyCommand(qint32 param)
@@ -98,7 +127,7 @@ void TTavrelPlayer::TranslateKeyCommand(qint32 param)
     const int virtualKey = param & 0xFFFF;
     const TInputShift shift = keyModifiers(TInputShift::fromInt((param >> 16) & 0xFF));
     TActionList actions;
-    ::TranslateKey(virtualKey, shift, InputState(), settings(), actions);
+    ::TranslateKey(virtualKey, shift, InputState(), settings(), actions, pluginKeyHook());
     PerformActions(actions);
 }
 

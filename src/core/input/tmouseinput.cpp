@@ -36,9 +36,10 @@ TActionList TMouseInput::MouseMove(const TMouseEvent &event,
     int x = event.globPos.x();
     int y = event.globPos.y();
     TInputShift shift = event.shift;
+    int cursor = 0;
     if (m_moveHook)
-        m_moveHook(x, y, shift);
-    actions.push_back(named(TActionKind::RestoreCursor));
+        m_moveHook(x, y, shift, cursor);
+    actions.push_back(named(TActionKind::RestoreCursor, cursor));
 
     if (shift.testFlag(TInputFlag::Right) && state.zoom > 0) {
         const QPoint motion = event.screenPos - m_dragPoint;

@@ -42,8 +42,8 @@ public:
     static constexpr int kClickWaitMs = 280;
 
     // Plug-ins see every move first and may rewrite the position (Glob coordinates) and
-    // the modifiers.
-    using TMoveHook = std::function<void(int &x, int &y, TInputShift &shift)>;
+    // the modifiers, and pick the cursor (0 the default), which the cursor action carries.
+    using TMoveHook = std::function<void(int &x, int &y, TInputShift &shift, int &cursor)>;
     void setPluginMoveHook(TMoveHook hook) { m_moveHook = std::move(hook); }
 
     TActionList MouseMove(const TMouseEvent &event, std::span<const TOpenVideoMenu> openMenus,

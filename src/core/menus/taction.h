@@ -16,7 +16,7 @@ enum class TActionKind {
     RaisePanels,
     StartClickWait, // param: ms until the single click is decided (ClickWaitTick)
     ShowPanelsAt,   // panel showing by position; at: cursor in Glob coordinates
-    RestoreCursor,  // default cursor shape, renderer cursor un-hidden
+    RestoreCursor,  // param: the plug-ins' cursor (0 default shape); renderer cursor un-hidden
     DvdSelectAt,    // at: event coordinates
     DvdActivateAt,  // at: event coordinates
     Pan,            // at: horizontal and vertical pan change; then re-apply the geometry

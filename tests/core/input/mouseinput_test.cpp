@@ -43,6 +43,37 @@ TEST(MouseMove, WithoutMotionShowsNothingAndIsNoActivity)
     EXPECT_EQ(mouse.lastActivityMs(), 6000);
 }
 
+TEST(MouseMove, ThePluginsRewriteTheMoveAndPickTheCursor)
+{
+    TMouseInput mouse;
+    int calls = 0;
+    mouse.setPluginMoveHook([&](int &x, int &y, TInputShift &shift, int &cursor) {
+        ++calls;
+        EXPECT_EQ(QPoint(x, y), QPoint(310, 220)); // Glob's coordinates
+        EXPECT_EQ(cursor, 0);
+        // Onto the left button: the rest of the move is a window drag.
+        x = 5;
+        y = 6;
+        shift |= TInputFlag::Left;
+        cursor = 10;
+    });
+    const TActionList actions = mouse.MouseMove(at({400, 300}), {}, playingFile());
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(actions, (TActionList{TAction::of(TActionKind::RestoreCursor, 10),
+                                    TAction::of(TActionKind::WindowDragMove)}));
+    // A move without motion never reaches the plug-ins.
+    mouse.MouseMove(at({400, 300}), {}, playingFile());
+    EXPECT_EQ(calls, 1);
+
+    mouse.setPluginMoveHook([](int &x, int &y, TInputShift &, int &) {
+        x = 7;
+        y = 8;
+    });
+    EXPECT_EQ(mouse.MouseMove(at({401, 300}), {}, playingFile()),
+              (TActionList{TAction::of(TActionKind::RestoreCursor, 0),
+                           TAction::located(TActionKind::ShowPanelsAt, QPoint(7, 8))}));
+}
+
 TEST(MouseMove, ClosesOnlyMenusMoreThan50PixelsAway)
 {
     TMouseInput mouse;
