@@ -13,6 +13,8 @@
 #include "processpriority.h"
 #include "settings/inifile.h"
 #include "settings/settingsstore.h"
+#include "tdialoghost.h"
+#include "tmediadialogs.h"
 #include "terrorreporter.h"
 #include "ttavrelplayer.h"
 

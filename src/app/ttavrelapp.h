@@ -11,9 +11,11 @@
 #include <QObject>
 #include <memory>
 
+class TDialogHost;
 class TErrorReporter;
 class TFilterGraph;
 class TInstanceServer;
+class TMediaDialogs;
 class TPlayListModel;
 class TSettingsStore;
 class TTavrelPlayer;
@@ -144,6 +146,11 @@ private:
     void OnGraphComplete();
     void OnGraphErrorAbort(quint32 code);
 
+    // The media information, picture and audio track windows (ttavrelapp_dialogs.cpp).
+    friend class TDialogHost;
+    void BindDialogCommands();
+    void ApplyStoredPicture();
+
     // Hooks of subsystems that are built separately; each is called at its
     // documented place and does nothing until its subsystem exists.
     void ShowFirstStartHints(int startCount);
@@ -161,6 +168,9 @@ private:
     std::unique_ptr<TPlayListModel> m_playlist;
     std::unique_ptr<TErrorReporter> m_errors;
     std::unique_ptr<TTavrelPlayer> m_window;
+    // Created on first use; the windows go before the main window that owns them.
+    std::unique_ptr<TDialogHost> m_dialogHost;
+    std::unique_ptr<TMediaDialogs> m_dialogs;
     TFilterGraph *m_graph = nullptr;
     TInstanceServer *m_server = nullptr;
     TMediaState m_media;

@@ -58,6 +58,7 @@ void TTavrelApp::BindCommands()
     BindPlaybackCommands();
     BindQueries();
     BindDvdCommands();
+    BindDialogCommands();
     m_dispatcher.Bind(Cmd::Exit, [this](qint32) {
         if (m_settings.SavePos_Enabled && IsMediaActive() && !IsDvdMode())
             SaveResumePosition();

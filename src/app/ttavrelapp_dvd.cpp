@@ -97,6 +97,7 @@ void TTavrelApp::OpenDvd()
         m_window->HideStatus();
         m_window->ShowPicture(source);
         ApplyPictureAsIs();
+        ApplyStoredPicture();
         m_window->RaisePanels();
     }
     if (m_settings.StartPlaySetFullScreen)

@@ -8,8 +8,8 @@
 #include <QImage>
 #include <QList>
 #include <QRect>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 class QWidget;

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "mediadialogs/mediareport.h"
+
 #include <QDialog>
 #include <QList>
 
-#include "mediadialogs/mediareport.h"
-
 class IMediaDialogHost;
-
 
 // A generic property page for one element of the graph: each property with
 // an editor of its type, read-only ones shown but disabled. OK writes the

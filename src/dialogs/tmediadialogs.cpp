@@ -7,8 +7,7 @@
 TMediaDialogs::TMediaDialogs(IMediaDialogHost &host, QWidget *owner)
     : m_host(host)
     , m_owner(owner)
-{
-}
+{}
 
 TMediaDialogs::~TMediaDialogs() = default;
 

@@ -26,8 +26,8 @@ struct CodecFacts
 
 constexpr quint32 FourCC(const char (&text)[5])
 {
-    return quint32(quint8(text[0])) | quint32(quint8(text[1])) << 8
-           | quint32(quint8(text[2])) << 16 | quint32(quint8(text[3])) << 24;
+    return quint32(quint8(text[0])) | quint32(quint8(text[1])) << 8 | quint32(quint8(text[2])) << 16
+           | quint32(quint8(text[3])) << 24;
 }
 
 // Compressed formats by caps name, as the stream reports name them.
@@ -128,7 +128,8 @@ TMediaTypeFacts FactsOf(const GstCaps *caps)
         gst_structure_get_int(s, "layer", &layer);
         f.waveFormat = true;
         if (version == 1) {
-            facts.subtype = layer == 3 ? QStringLiteral("MP3") : QStringLiteral("MPEG1AudioPayload");
+            facts.subtype
+                = layer == 3 ? QStringLiteral("MP3") : QStringLiteral("MPEG1AudioPayload");
             f.formatTag = layer == 3 ? 0x0055 : 0x0050;
         } else {
             facts.subtype = QStringLiteral("AAC");
@@ -241,7 +242,8 @@ QVariant ValueOf(const GValue *value)
         return QString::fromUtf8(g_value_get_string(value));
     case G_TYPE_ENUM: {
         GEnumClass *klass = G_ENUM_CLASS(g_type_class_peek(G_VALUE_TYPE(value)));
-        const GEnumValue *entry = klass ? g_enum_get_value(klass, g_value_get_enum(value)) : nullptr;
+        const GEnumValue *entry
+            = klass ? g_enum_get_value(klass, g_value_get_enum(value)) : nullptr;
         return entry ? QString::fromUtf8(entry->value_nick) : QString();
     }
     default: {
@@ -283,8 +285,7 @@ struct TMediaInspector::Private
 
 TMediaInspector::TMediaInspector()
     : d(std::make_unique<Private>())
-{
-}
+{}
 
 TMediaInspector::~TMediaInspector()
 {
@@ -427,7 +428,8 @@ bool TMediaInspector::SetProperty(int element, const QString &name, const QVaria
     GObject *object = G_OBJECT(d->elements[element]);
     const QByteArray key = name.toUtf8();
     GParamSpec *spec = g_object_class_find_property(G_OBJECT_GET_CLASS(object), key.constData());
-    if (!spec || !(spec->flags & G_PARAM_WRITABLE) || !Editable(G_TYPE_FUNDAMENTAL(spec->value_type)))
+    if (!spec || !(spec->flags & G_PARAM_WRITABLE)
+        || !Editable(G_TYPE_FUNDAMENTAL(spec->value_type)))
         return false;
     GValue v = G_VALUE_INIT;
     g_value_init(&v, spec->value_type);

@@ -179,8 +179,7 @@ void RefreshIfPaused(GstElement *pipeline)
 
 TVideoBalance::TVideoBalance(TFilterGraph *graph)
     : m_graph(graph)
-{
-}
+{}
 
 bool TVideoBalance::HasHardware() const
 {
@@ -213,8 +212,8 @@ int TVideoBalance::Hardware(int which, int maximum, int defaultPosition) const
         return 0;
     GstColorBalanceChannel *channel = FindChannel(balance, which);
     const int position = channel ? PictureBalance::ChannelPosition(
-                                       gst_color_balance_get_value(balance, channel), maximum,
-                                       defaultPosition, channel->min_value, channel->max_value)
+                             gst_color_balance_get_value(balance, channel), maximum,
+                             defaultPosition, channel->min_value, channel->max_value)
                                  : 0;
     gst_object_unref(balance);
     return position;

@@ -62,7 +62,8 @@ TEST(AudioTrackWindow, DvdStartsAtTheCurrentStreamWithItsLanguage)
     host.dvd = true;
     host.streams = 2;
     host.dvdStream = 1;
-    host.languages = {QStringLiteral("Russian (Russia)"), QStringLiteral("English (United States)")};
+    host.languages
+        = {QStringLiteral("Russian (Russia)"), QStringLiteral("English (United States)")};
     TfmSoundCustom form(host);
     form.Open();
     EXPECT_EQ(form.Caption(), QStringLiteral("2-English "));

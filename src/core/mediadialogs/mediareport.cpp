@@ -40,9 +40,9 @@ constexpr TagName kTags[] = {
 };
 
 constexpr const char *kKnownMajorTypes[] = {
-    "AnalogAudio", "AnalogVideo",   "Audio",  "AUXLine21Data", "File",       "Interleaved",
-    "LMRT",        "Midi",          "MPEG2_PES", "ScriptCommand", "Stream", "Text",
-    "Timecode",    "URL_STREAM",    "Video",  "MPEG2_PACK",
+    "AnalogAudio", "AnalogVideo", "Audio",     "AUXLine21Data", "File",   "Interleaved",
+    "LMRT",        "Midi",        "MPEG2_PES", "ScriptCommand", "Stream", "Text",
+    "Timecode",    "URL_STREAM",  "Video",     "MPEG2_PACK",
 };
 
 QString Line(const QString &word, const QString &value)
@@ -97,9 +97,8 @@ QStringList Lines(const TReportInput &input, const QLocale &locale)
     QStringList lines;
     lines.append(Line(input.pathWord, input.path));
     lines.append(Line(input.titleWord, input.title));
-    lines.append(Line(input.sizeWord,
-                      QString::number(input.width) + QLatin1Char('x')
-                          + QString::number(input.height)));
+    lines.append(Line(input.sizeWord, QString::number(input.width) + QLatin1Char('x')
+                                          + QString::number(input.height)));
     if (input.dvd)
         return lines;
     lines.append(QString());
@@ -165,9 +164,9 @@ QString FormatLine(const TReportStream &stream)
 
 QString MajorTypeName(const QString &majorType)
 {
-    const auto known = std::find_if(
-        std::begin(kKnownMajorTypes), std::end(kKnownMajorTypes),
-        [&majorType](const char *name) { return majorType == QLatin1String(name); });
+    const auto known
+        = std::find_if(std::begin(kKnownMajorTypes), std::end(kKnownMajorTypes),
+                       [&majorType](const char *name) { return majorType == QLatin1String(name); });
     return known == std::end(kKnownMajorTypes) ? QString() : majorType;
 }
 
@@ -189,9 +188,8 @@ QString MediaTypeLine(const TMediaTypeFacts &facts)
                      .arg(facts.bitsPerPixel)
                      .arg(facts.imageSize);
     if (f.waveFormat)
-        return line + QStringLiteral("WaveFormatEx: 0x")
-               + TagDigits(f.formatTag)
-               + QLatin1Char(' ') + CodecName(f.formatTag)
+        return line + QStringLiteral("WaveFormatEx: 0x") + TagDigits(f.formatTag) + QLatin1Char(' ')
+               + CodecName(f.formatTag)
                + QStringLiteral(" %1 Гц, %2 Бит, %3 Каналов, %4 Байт/с ")
                      .arg(f.sampleRate)
                      .arg(f.bitsPerSample)

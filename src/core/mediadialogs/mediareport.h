@@ -66,7 +66,7 @@ struct TElementProperty
 {
     QString name;
     QString blurb;
-    QVariant value; // bool, qint64, double or QString; an enumeration as its nick
+    QVariant value;      // bool, qint64, double or QString; an enumeration as its nick
     QStringList choices; // the nicks of an enumeration
     bool writable = false;
 };

@@ -89,9 +89,9 @@ int ChannelValue(int position, int maximum, int defaultPosition, int channelMin,
                     ? middle
                     : channelMin + (middle - channelMin) * position / defaultPosition;
     else
-        value = middle
-                + (channelMax - middle) * (position - defaultPosition)
-                      / (maximum - defaultPosition);
+        value
+            = middle
+              + (channelMax - middle) * (position - defaultPosition) / (maximum - defaultPosition);
     return std::clamp(static_cast<int>(std::lround(value)), channelMin, channelMax);
 }
 

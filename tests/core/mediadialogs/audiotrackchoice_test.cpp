@@ -77,12 +77,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, DvdCaptions,
                          ::testing::Values(CaptionCase{"English (United States)", 2, "2-English "},
                                            CaptionCase{"Deutsch", 1, "1-Deutsch"},
                                            CaptionCase{"A (b) (c)", 3, "3-A "},
-                                           CaptionCase{"(x)", 1, "1-"},
-                                           CaptionCase{"", 4, "4-"}));
+                                           CaptionCase{"(x)", 1, "1-"}, CaptionCase{"", 4, "4-"}));
 
 TEST(AudioTrackText, FileCaptionJoinsWordAndNumber)
 {
-    EXPECT_EQ(AudioTrackText::FileCaption(QStringLiteral("Дорожка"), 2), QStringLiteral("Дорожка - 2"));
+    EXPECT_EQ(AudioTrackText::FileCaption(QStringLiteral("Дорожка"), 2),
+              QStringLiteral("Дорожка - 2"));
 }
 
 TEST(AudioTrackText, SystemNamesOfDiscLanguageCodes)
@@ -96,9 +96,9 @@ TEST(AudioTrackText, SystemNamesOfDiscLanguageCodes)
     EXPECT_EQ(AudioTrackText::SystemLanguageName(QString()), QString());
     EXPECT_EQ(AudioTrackText::SystemLanguageName(QStringLiteral("zz9")), QString());
     // The caption of a DVD's English track, as the window shows it.
-    EXPECT_EQ(AudioTrackText::DvdCaption(
-                  2, AudioTrackText::SystemLanguageName(QStringLiteral("en"))),
-              QStringLiteral("2-English "));
+    EXPECT_EQ(
+        AudioTrackText::DvdCaption(2, AudioTrackText::SystemLanguageName(QStringLiteral("en"))),
+        QStringLiteral("2-English "));
 }
 
 } // namespace

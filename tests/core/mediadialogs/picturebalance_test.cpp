@@ -30,7 +30,8 @@ TEST_P(Ranges, FollowTheMode)
 INSTANTIATE_TEST_SUITE_P(Cases, Ranges,
                          ::testing::Values(RangeCase{TMode::Hardware, kBrightness, 10000, 750, 100},
                                            RangeCase{TMode::Hardware, kContrast, 20000, 10000, 200},
-                                           RangeCase{TMode::Hardware, kSaturation, 20000, 10000, 200},
+                                           RangeCase{TMode::Hardware, kSaturation, 20000, 10000,
+                                                     200},
                                            RangeCase{TMode::Decoder, kBrightness, 255, 127, 2},
                                            RangeCase{TMode::Decoder, kContrast, 255, 127, 2},
                                            RangeCase{TMode::Decoder, kSaturation, 255, 127, 2}));

@@ -36,8 +36,8 @@ struct GreyFixture
 
     bool WaitForGrey(const std::function<bool(int)> &wanted)
     {
-        return WaitUntil([&] { return !videoWin->CurrentFrame().isNull() && wanted(PaintedGrey()); },
-                         4000);
+        return WaitUntil(
+            [&] { return !videoWin->CurrentFrame().isNull() && wanted(PaintedGrey()); }, 4000);
     }
 };
 
