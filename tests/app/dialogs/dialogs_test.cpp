@@ -53,6 +53,27 @@ TEST_F(PlayerTest, AudioTrackWindowStepsWithinThreeStreamsAndTheChosenOnePlays)
     EXPECT_EQ(Send(Cmd::QueryAudioStreams), 3);
 }
 
+TEST_F(PlayerTest, AudioTrackWindowOnADvdNamesTheLanguageAndTheNavigatorSwitches)
+{
+    Start();
+    player->OpenFile(Media("dvd") + QStringLiteral("/"));
+    ASSERT_EQ(Send(Cmd::QueryDvdMode), 1);
+    ASSERT_TRUE(WaitFor([this] { return player->Graph()->DvdHasButtons(); }));
+    Send(Cmd::Navigate, 0); // title 1: English, then Russian sound
+    ASSERT_TRUE(WaitFor([this] { return player->Graph()->DvdAudioStreamCount() == 2; }));
+    ASSERT_EQ(player->Graph()->DvdCurrentAudioStream(), 0);
+    Send(Cmd::AudioTracks);
+    auto *form = Shown<TfmSoundCustom>("fmSoundCustom");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->Caption(), QStringLiteral("1-English "));
+    Press(form, Qt::Key_Right);
+    Press(form, Qt::Key_Right);
+    EXPECT_EQ(form->Caption(), QStringLiteral("2-Russian "));
+    Press(form, Qt::Key_Return);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(WaitFor([this] { return player->Graph()->DvdCurrentAudioStream() == 1; }));
+}
+
 TEST_F(PlayerTest, AudioTrackWindowNeedsAMedium)
 {
     Start();
