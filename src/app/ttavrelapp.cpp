@@ -15,6 +15,8 @@
 #include "settings/settingsstore.h"
 #include "settings/tdeferredsave.h"
 #include "tappplugins.h"
+#include "tdialoghost.h"
+#include "tmediadialogs.h"
 #include "terrorreporter.h"
 #include "ttavrelplayer.h"
 

@@ -11,11 +11,13 @@
 #include <QObject>
 #include <memory>
 
-class TDeferredSave;
 class TAppPlugins;
+class TDeferredSave;
+class TDialogHost;
 class TErrorReporter;
 class TFilterGraph;
 class TInstanceServer;
+class TMediaDialogs;
 class TPluginHost;
 class TPlayListModel;
 class TSettingsStore;
@@ -173,6 +175,11 @@ private:
     void OnGraphComplete();
     void OnGraphErrorAbort(quint32 code);
 
+    // The media information, picture and audio track windows (ttavrelapp_dialogs.cpp).
+    friend class TDialogHost;
+    void BindDialogCommands();
+    void ApplyStoredPicture();
+
     // Hooks of subsystems that are built separately; each is called at its
     // documented place and does nothing until its subsystem exists.
     void ShowFirstStartHints(int startCount);
@@ -192,6 +199,9 @@ private:
     std::unique_ptr<TTavrelPlayer> m_window;
     TfmPlayList *m_playlistWindow = nullptr; // a child of the main window
     std::unique_ptr<TDeferredSave> m_sessionSave;
+    // Created on first use; the windows go before the main window that owns them.
+    std::unique_ptr<TDialogHost> m_dialogHost;
+    std::unique_ptr<TMediaDialogs> m_dialogs;
     TFilterGraph *m_graph = nullptr;
     TInstanceServer *m_server = nullptr;
     TMediaState m_media;

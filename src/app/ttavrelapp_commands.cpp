@@ -59,6 +59,7 @@ void TTavrelApp::BindCommands()
     BindQueries();
     BindDvdCommands();
     BindPlaylistCommands();
+    BindDialogCommands();
     m_dispatcher.Bind(Cmd::Exit, [this](qint32) {
         if (m_settings.SavePos_Enabled && IsMediaActive() && !IsDvdMode())
             SaveResumePosition();

@@ -102,6 +102,7 @@ void TTavrelApp::OpenDvd()
         m_window->HideStatus();
         m_window->ShowPicture(source);
         ApplyPictureAsIs();
+        ApplyStoredPicture();
         m_window->RaisePanels();
     }
     if (m_settings.StartPlaySetFullScreen)

@@ -119,6 +119,7 @@ void TTavrelApp::OpenFile(const QString &name, int audioStream, int startSeconds
     m_window->HideStatus();
     m_window->ShowPicture(source);
     ApplyPictureAsIs();
+    ApplyStoredPicture();
     m_window->RaisePanels();
     if (m_settings.StartPlaySetFullScreen)
         SendCommand(Cmd::SetFullScreen, 1);

@@ -91,6 +91,11 @@ struct TSettingsRecord
     int Hard_Contrast;
     int Hard_Saturation;
 
+    // Subkey Balance: the player's own balance stage, values -127..128.
+    int Balance_Brightness;
+    int Balance_Contrast;
+    int Balance_Saturation;
+
     // Subkey ThisFile: the file handed over between instances.
     QString ThisFile_Path;
     QString ThisFile_Caption;

@@ -97,6 +97,9 @@ const TSettingDef kTable[] = {
     {.name = "Hard_Brightness", .field = &R::Hard_Brightness, .place = TSettingPlace::SubKey, .section = "ImpProp", .intDefault = 750},
     {.name = "Hard_Contrast", .field = &R::Hard_Contrast, .place = TSettingPlace::SubKey, .section = "ImpProp", .intDefault = 10000},
     {.name = "Hard_Saturation", .field = &R::Hard_Saturation, .place = TSettingPlace::SubKey, .section = "ImpProp", .intDefault = 10000},
+    {.name = "Brightness", .field = &R::Balance_Brightness, .place = TSettingPlace::SubKey, .section = "Balance", .minimum = -127, .maximum = 128},
+    {.name = "Contrast", .field = &R::Balance_Contrast, .place = TSettingPlace::SubKey, .section = "Balance", .minimum = -127, .maximum = 128},
+    {.name = "Saturation", .field = &R::Balance_Saturation, .place = TSettingPlace::SubKey, .section = "Balance", .minimum = -127, .maximum = 128},
     {.name = "Path", .field = &R::ThisFile_Path, .place = TSettingPlace::SubKey, .section = "ThisFile"},
     {.name = "Caption", .field = &R::ThisFile_Caption, .place = TSettingPlace::SubKey, .section = "ThisFile"},
 

@@ -121,6 +121,9 @@ void expectDocumentedDefaults(const TSettingsRecord &r)
     EXPECT_EQ(r.Hard_Brightness, 750);
     EXPECT_EQ(r.Hard_Contrast, 10000);
     EXPECT_EQ(r.Hard_Saturation, 10000);
+    EXPECT_EQ(r.Balance_Brightness, 0);
+    EXPECT_EQ(r.Balance_Contrast, 0);
+    EXPECT_EQ(r.Balance_Saturation, 0);
     EXPECT_EQ(r.ThisFile_Path, QString());
     EXPECT_EQ(r.ThisFile_Caption, QString());
 }
@@ -251,6 +254,9 @@ TEST_F(StoreTest, StoresEveryValueUnderItsDocumentedNameAndForm)
                             "ImpProp/Hard_Brightness",
                             "ImpProp/Hard_Contrast",
                             "ImpProp/Hard_Saturation",
+                            "Balance/Brightness",
+                            "Balance/Contrast",
+                            "Balance/Saturation",
                             "ThisFile/Path",
                             "ThisFile/Caption",
                             "ar/x1",
