@@ -2,8 +2,10 @@
 
 #include "appfolder.h"
 #include "commands/commandcodes.h"
+#include "ikeepawake.h"
 #include "instancechannel.h"
 #include "instanceserver.h"
+#include "ipowercontrol.h"
 #include "lang/languagechoice.h"
 #include "media/filtergraph.h"
 #include "media/mediaexception.h"
@@ -13,7 +15,9 @@
 #include "processpriority.h"
 #include "settings/inifile.h"
 #include "settings/settingsstore.h"
+#include "tcpumeter.h"
 #include "terrorreporter.h"
+#include "tnooff.h"
 #include "ttavrelplayer.h"
 
 #include <QApplication>
@@ -83,6 +87,7 @@ void TTavrelApp::FormCreate()
     });
 
     WireMainWindow();
+    WirePower();
     RestoreWindowRect();
     m_window->show();
 }
@@ -150,6 +155,8 @@ qint32 TTavrelApp::HandleFrame(const TInstanceFrame &frame)
             return SendCommand(frame.code, frame.param);
         if (frame.message == CommandMessage::Deferred)
             PostCommand(frame.code, frame.param);
+        if (frame.message == CommandMessage::BusyQuery)
+            return BusyQuery();
     } catch (const EMediaException &error) {
         m_errors->Report(this, error.Message());
     } catch (const std::exception &error) {
@@ -160,4 +167,3 @@ qint32 TTavrelApp::HandleFrame(const TInstanceFrame &frame)
 
 // Hooks of subsystems that are built separately.
 void TTavrelApp::NotifyPlugins(int, int) {}
-void TTavrelApp::PowerOff() {}

@@ -50,6 +50,7 @@ TTavrelPlayer::TTavrelPlayer(QWidget *parent)
     fillVideoMenus();
     wireIconMenus();
     buildContextMenu();
+    createTray();
     applyDefaultColors();
     loadPictures(QString());
 
@@ -157,6 +158,8 @@ void TTavrelPlayer::changeEvent(QEvent *event)
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
         CloseVideoMenus();
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        windowStateChanged();
 }
 
 bool TTavrelPlayer::eventFilter(QObject *watched, QEvent *event)
