@@ -5,7 +5,9 @@
 #include "tlextrayicon.h"
 #include "ttavrelplayer.h"
 
+#include <QBitmap>
 #include <QMenu>
+#include <QPixmap>
 #include <QTimer>
 
 void TTavrelPlayer::createTray()
@@ -17,7 +19,12 @@ void TTavrelPlayer::createTray()
 
     TrayIcon = new TLexTrayIcon(this);
     TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
-    TrayIcon->SetIcon(QIcon(QStringLiteral(":/artwork/IPLAY.bmp")));
+    // The skin's play picture, its key colour (the corner pixel) cut out.
+    QPixmap picture(QStringLiteral(":/artwork/IPLAY.bmp"));
+    if (!picture.isNull())
+        picture.setMask(QBitmap::fromImage(
+            picture.toImage().createMaskFromColor(picture.toImage().pixel(0, 0), Qt::MaskInColor)));
+    TrayIcon->SetIcon(QIcon(picture));
     TrayIcon->SetToolTip(QStringLiteral("Tavrel"));
     TrayIcon->SetPopupMenu(TrayPopup);
     TrayIcon->OnMouseDown = [this] { tClickWait->stop(); };
