@@ -43,7 +43,7 @@ QStringList TFakeLogin::Calls() const
 void TFakeLogin::PowerOff(bool interactive)
 {
     QMutexLocker lock(&m_mutex);
-    m_calls << QStringLiteral("PowerOff ") + (interactive ? u"true" : u"false");
+    m_calls << (interactive ? QStringLiteral("PowerOff true") : QStringLiteral("PowerOff false"));
     ++m_powerOffs;
 }
 
