@@ -2,8 +2,10 @@
 
 #include "appfolder.h"
 #include "commands/commandcodes.h"
+#include "ikeepawake.h"
 #include "instancechannel.h"
 #include "instanceserver.h"
+#include "ipowercontrol.h"
 #include "lang/languagechoice.h"
 #include "media/filtergraph.h"
 #include "media/mediaexception.h"
@@ -17,7 +19,9 @@
 #include "tappplugins.h"
 #include "tdialoghost.h"
 #include "tmediadialogs.h"
+#include "tcpumeter.h"
 #include "terrorreporter.h"
+#include "tnooff.h"
 #include "ttavrelplayer.h"
 
 #include <QApplication>
@@ -90,6 +94,7 @@ void TTavrelApp::FormCreate()
     WireMainWindow();
     CreatePlayListWindow();
     StartPlugins();
+    WirePower();
     RestoreWindowRect();
     m_window->show();
 }
@@ -156,6 +161,8 @@ qint32 TTavrelApp::HandleFrame(const TInstanceFrame &frame)
             return SendCommand(frame.code, frame.param);
         if (frame.message == CommandMessage::Deferred)
             PostCommand(frame.code, frame.param);
+        if (frame.message == CommandMessage::BusyQuery)
+            return BusyQuery();
     } catch (const EMediaException &error) {
         m_errors->Report(this, error.Message());
     } catch (const std::exception &error) {
@@ -165,4 +172,3 @@ qint32 TTavrelApp::HandleFrame(const TInstanceFrame &frame)
 }
 
 // Hooks of subsystems that are built separately.
-void TTavrelApp::PowerOff() {}

@@ -14,8 +14,12 @@
 class TAppPlugins;
 class TDeferredSave;
 class TDialogHost;
+class IKeepAwake;
+class IPowerControl;
+class TCpuMeter;
 class TErrorReporter;
 class TFilterGraph;
+class TNoOff;
 class TInstanceServer;
 class TMediaDialogs;
 class TPluginHost;
@@ -108,6 +112,15 @@ public:
     // Stores the state and ends the program.
     void Exit1Click();
 
+    // Power-off, keep-awake and snapshots (ttavrelapp_power.cpp). Tests hand in recorders
+    // before anything can switch the machine off.
+    void SetPowerControl(std::unique_ptr<IPowerControl> control);
+    void SetKeepAwake(std::unique_ptr<IKeepAwake> keepAwake);
+    TNoOff *NoOffTimer() const { return m_noOff.get(); }
+    void TakeSnapshot();
+    // The answer to the busy query (message 1424).
+    qint32 BusyQuery() const;
+
 signals:
     // The first frame of the first medium was painted (start-up measurement).
     void FirstFrameShown();
@@ -179,6 +192,10 @@ private:
     friend class TDialogHost;
     void BindDialogCommands();
     void ApplyStoredPicture();
+    // Power-off and the one-second timer (ttavrelapp_power.cpp).
+    void WirePower();
+    void ConfirmPowerOff();
+    void FlipPowerOffAtEnd(bool &flag);
 
     // Hooks of subsystems that are built separately; each is called at its
     // documented place and does nothing until its subsystem exists.
@@ -211,6 +228,10 @@ private:
     bool m_exitAtEnd = false;
     bool m_exiting = false;
     bool m_reportFirstFrame = true;
+    std::unique_ptr<IPowerControl> m_powerControl;
+    std::unique_ptr<IKeepAwake> m_keepAwake;
+    std::unique_ptr<TCpuMeter> m_cpuMeter;
+    std::unique_ptr<TNoOff> m_noOff; // after what it uses: it gives the hold back when it goes
     // Last, so that the plug-ins stop before anything they were lent goes away.
     std::unique_ptr<TAppPlugins> m_plugins;
 };

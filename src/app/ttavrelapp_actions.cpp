@@ -95,13 +95,16 @@ qint32 TTavrelApp::RunAction(const TAction &action)
             QUrl::fromLocalFile(AppFolder() + QStringLiteral("DOC/index.htm")));
         return 0;
     case TActionKind::ShutDownAfterFile:
-        m_media.PowerOffAtEndOfFilm = !m_media.PowerOffAtEndOfFilm;
+        FlipPowerOffAtEnd(m_media.PowerOffAtEndOfFilm);
         return 0;
     case TActionKind::ShutDownAfterList:
-        m_media.PowerOffAtEndOfList = !m_media.PowerOffAtEndOfList;
+        FlipPowerOffAtEnd(m_media.PowerOffAtEndOfList);
         return 0;
     case TActionKind::ShutDownNow:
-        PowerOff();
+        ConfirmPowerOff();
+        return 0;
+    case TActionKind::Snapshot:
+        TakeSnapshot();
         return 0;
     case TActionKind::PlayDiscMenu: {
         const qint32 started = SendCommand(Cmd::PlayDisc, m_settings.MenuIconPlay_Drive ? 2 : 1);
@@ -110,7 +113,7 @@ qint32 TTavrelApp::RunAction(const TAction &action)
         return started;
     }
     default:
-        // Snapshots, the drive chooser and playing one chosen drive arrive with
+        // The drive chooser and playing one chosen drive arrive with
         // their own windows.
         return 0;
     }

@@ -98,10 +98,7 @@ void TTavrelApp::BindCommands()
     m_dispatcher.Bind(Cmd::Activate, [this](qint32) {
         if (!m_window)
             return 0;
-        if (m_window->isMinimized())
-            m_window->showNormal();
-        m_window->raise();
-        m_window->activateWindow();
+        m_window->RestoreWindow();
         return 0;
     });
     m_dispatcher.Bind(Cmd::Focus, [this](qint32) {
@@ -133,7 +130,7 @@ void TTavrelApp::BindQueries()
                       [this](qint32) { return IsPlaylistShowing() ? 1 : 0; });
     m_dispatcher.Bind(Cmd::QueryDvdMode, [this](qint32) { return IsDvdMode() ? 1 : 0; });
     m_dispatcher.Bind(Cmd::QueryDrive, [this](qint32) {
-        const QString name = IsDvdMode()     ? m_graph->DvdDirectory()
+        const QString name = IsDvdMode()         ? m_graph->DvdDirectory()
                              : m_media.MediaOpen ? m_media.Info.CurrentName
                                                  : QString();
         const QChar letter = name.isEmpty() ? QChar() : name.at(0).toUpper();

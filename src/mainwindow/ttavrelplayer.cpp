@@ -57,6 +57,7 @@ TTavrelPlayer::TTavrelPlayer(QWidget *parent)
     fillVideoMenus();
     wireIconMenus();
     buildContextMenu();
+    createTray();
     applyDefaultColors();
     loadPictures(QString());
 
@@ -166,6 +167,8 @@ void TTavrelPlayer::changeEvent(QEvent *event)
     if (event->type() == QEvent::WindowStateChange)
         windowStateChanged(static_cast<QWindowStateChangeEvent *>(event)->oldState());
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        windowStateChanged();
 }
 
 void TTavrelPlayer::dragEnterEvent(QDragEnterEvent *event)

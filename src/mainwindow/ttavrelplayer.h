@@ -12,10 +12,12 @@
 #include <QElapsedTimer>
 #include <QWidget>
 #include <array>
+#include <span>
 
 class IPlayerHost;
 class QMenu;
 class QTimer;
+class TLexTrayIcon;
 class TOrImage;
 class TTimeLine;
 class TVLabel;
@@ -71,6 +73,10 @@ public:
     QMenu *PmMain = nullptr;
     // Decides between a single and a double click on the picture (and the tray icon).
     QTimer *tClickWait = nullptr;
+    // The notification-area icon and its menu (ttavrelplayer_tray.cpp); the icon stays
+    // inactive where the desktop has no notification area.
+    TLexTrayIcon *TrayIcon = nullptr;
+    QMenu *TrayPopup = nullptr;
 
     // --- wiring ---
     void SetHost(IPlayerHost *host);
@@ -123,8 +129,10 @@ public:
     void ShowLargeClock(int tenths); // command 306
     bool ClockPinned() const { return m_clockPinned; }
     bool ClockLoadMode() const { return m_clockLoadMode; }
+    // The clock box shows the processor load and is up.
+    bool ClockLoadShowing() const;
     // The processor load written into the clock by the one-second timer.
-    void SetClockLoad(int percent);
+    void SetClockLoad(const QString &caption);
 
     // --- full screen, zoom, aspect, monitors ---
     void SetFullScreen(bool on);
@@ -171,6 +179,10 @@ public:
     const TSettingsRecord &CurrentSettings() const { return settings(); }
     // The tray icon's click shares the picture's click timer.
     void TrayClick();
+    // Back from the tray or the task bar: shown, in front and active; a film the minimise
+    // paused runs again.
+    void RestoreWindow();
+    bool MinimisedToTray() const { return m_minimisedToTray; }
 
     // --- volume bar and time line ---
     void SetVolumeBar(int position);
@@ -236,6 +248,9 @@ private:
     // Press, release, double click and move over the form, Glob or VideoWin.
     void pictureMouse(QWidget *source, QEvent *event);
     void clickWaitTimer();
+    // ttavrelplayer_tray.cpp
+    void createTray();
+    void windowStateChanged();
     // ttavrelplayer_actions.cpp
     qint32 performAction(const TAction &action);
     void stepVolume(int delta);
@@ -247,6 +262,8 @@ private:
     void wireIconMenus();
     void buildContextMenu();
     void applyContextMenuRules();
+    void fillMenu(QMenu *menu, std::span<const TMenuItemDef> items);
+    void applyMenuRules(QMenu *root);
     void fillDriveSubmenu(QMenu *submenu);
     // ttavrelplayer_theme.cpp
     void loadPictures(const QString &themeFolder);
@@ -293,4 +310,7 @@ private:
     QWidget *m_mouseSource = nullptr; // the control of the event being handled
     bool m_cursorOnZoomSlider = false;
     bool m_releaseEndsDoubleClick = false;
+
+    bool m_minimisedToTray = false;
+    bool m_minimisePaused = false;
 };

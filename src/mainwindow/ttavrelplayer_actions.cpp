@@ -133,9 +133,7 @@ qint32 TTavrelPlayer::performAction(const TAction &action)
         MoveBackToFirstMonitor();
         break;
     case TActionKind::RestoreWindow:
-        showNormal();
-        raise();
-        activateWindow();
+        RestoreWindow();
         break;
     case TActionKind::FrameStep:
         if (m_host && m_host->Graph())

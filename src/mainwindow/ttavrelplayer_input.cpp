@@ -37,6 +37,8 @@ void TTavrelPlayer::createInput()
     tClickWait = new QTimer(this);
     tClickWait->setObjectName(QStringLiteral("tClickWait"));
     tClickWait->setSingleShot(true);
+    // A coarse timer may fire a little before the click is due, and the click would be lost.
+    tClickWait->setTimerType(Qt::PreciseTimer);
     connect(tClickWait, &QTimer::timeout, this, &TTavrelPlayer::clickWaitTimer);
 
     // A press, or a move with the left button held, seeks to the place under the pointer.

@@ -82,7 +82,7 @@ TMenuState TTavrelPlayer::MenuState() const
     state.fullScreen = m_fullScreen;
     state.topMost = settings().TOPMOST;
     state.audioStreams = m_host ? m_host->AudioStreamCount() : 0;
-    state.minimised = isMinimized();
+    state.minimised = isMinimized() || m_minimisedToTray;
     const QList<QScreen *> screens = QGuiApplication::screens();
     state.monitorCount = static_cast<int>(screens.size());
     state.windowMonitor = qMax(0, static_cast<int>(screens.indexOf(screen())));
@@ -172,32 +172,38 @@ void TTavrelPlayer::buildContextMenu()
 {
     PmMain = new QMenu(this);
     PmMain->setObjectName(QStringLiteral("PmMain"));
-    std::function<void(QMenu *, std::span<const TMenuItemDef>)> fill
-        = [this, &fill](QMenu *menu, std::span<const TMenuItemDef> items) {
-              for (const TMenuItemDef &def : items) {
-                  QAction *action = def.isSeparator() ? menu->addSeparator() : nullptr;
-                  if (!action && !def.submenu.empty()) {
-                      QMenu *submenu = menu->addMenu(QString());
-                      submenu->setObjectName(QLatin1String(def.name));
-                      fill(submenu, def.submenu);
-                      action = submenu->menuAction();
-                  } else if (!action) {
-                      action = menu->addAction(QString());
-                      connect(action, &QAction::triggered, this,
-                              [this, &def] { PerformActions({def.action}); });
-                  }
-                  action->setObjectName(QLatin1String(def.name));
-                  action->setData(QVariant::fromValue(static_cast<const void *>(&def)));
-              }
-          };
-    fill(PmMain, ContextMenuItems());
+    fillMenu(PmMain, ContextMenuItems());
     if (QMenu *drives = PmMain->findChild<QMenu *>(QStringLiteral("N36")))
         connect(drives, &QMenu::aboutToShow, this, [this, drives] { fillDriveSubmenu(drives); });
     connect(PmMain, &QMenu::aboutToShow, this, &TTavrelPlayer::applyContextMenuRules);
     applyContextMenuRules();
 }
 
+void TTavrelPlayer::fillMenu(QMenu *menu, std::span<const TMenuItemDef> items)
+{
+    for (const TMenuItemDef &def : items) {
+        QAction *action = def.isSeparator() ? menu->addSeparator() : nullptr;
+        if (!action && !def.submenu.empty()) {
+            QMenu *submenu = menu->addMenu(QString());
+            submenu->setObjectName(QLatin1String(def.name));
+            fillMenu(submenu, def.submenu);
+            action = submenu->menuAction();
+        } else if (!action) {
+            action = menu->addAction(QString());
+            connect(action, &QAction::triggered, this,
+                    [this, &def] { PerformActions({def.action}); });
+        }
+        action->setObjectName(QLatin1String(def.name));
+        action->setData(QVariant::fromValue(static_cast<const void *>(&def)));
+    }
+}
+
 void TTavrelPlayer::applyContextMenuRules()
+{
+    applyMenuRules(PmMain);
+}
+
+void TTavrelPlayer::applyMenuRules(QMenu *root)
 {
     const TMenuState state = MenuState();
     const auto textOf = [this](int index) { return text(index); };
@@ -221,7 +227,7 @@ void TTavrelPlayer::applyContextMenuRules()
                 apply(action->menu());
         }
     };
-    apply(PmMain);
+    apply(root);
 }
 
 void TTavrelPlayer::fillDriveSubmenu(QMenu *submenu)

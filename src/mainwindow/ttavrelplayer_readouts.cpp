@@ -65,10 +65,15 @@ void TTavrelPlayer::plMouseMove(int value)
     l2->show();
 }
 
-void TTavrelPlayer::SetClockLoad(int percent)
+bool TTavrelPlayer::ClockLoadShowing() const
 {
-    if (m_clockLoadMode && pnTime->isVisible())
-        SetKeyedCaption(lbTime, QString::number(percent) + QStringLiteral("% "));
+    return m_clockLoadMode && pnTime->isVisible();
+}
+
+void TTavrelPlayer::SetClockLoad(const QString &caption)
+{
+    if (ClockLoadShowing())
+        SetKeyedCaption(lbTime, caption);
 }
 
 void TTavrelPlayer::ShowStatusText(const QString &text, int tenths, int kind)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
@@ -161,6 +162,10 @@ public:
     QString DvdAudioLanguage(int stream) const;
     QStringList DvdAudioLanguages() const;
     bool DvdSelectAudioStream(int stream);
+
+    // The frame on screen as 24-bit RGB at the picture's own size (before scaling to the
+    // window); null without a picture. Takes the paused graph's frame again, so pause first.
+    QImage CurrentFrame();
 
     // The pipeline as an opaque pointer (for plug-ins); null without a graph.
     void *Pipeline() const;

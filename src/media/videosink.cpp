@@ -252,3 +252,15 @@ bool TVideoSink::DeliverPending()
     emit FrameReady(frame);
     return true;
 }
+
+void TVideoSink::KeepLastSample(bool keep)
+{
+    g_object_set(m_appsink, "enable-last-sample", gboolean(keep), nullptr);
+}
+
+GstSample *TVideoSink::LastSample() const
+{
+    GstSample *sample = nullptr;
+    g_object_get(m_appsink, "last-sample", &sample, nullptr);
+    return sample;
+}

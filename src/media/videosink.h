@@ -40,6 +40,11 @@ public:
     QSize NegotiatedSize() const;
     // Hands a frame still waiting for the UI thread over now; true if there was one.
     bool DeliverPending();
+    // While kept, the sink holds a reference to the last frame it received (a snapshot asks
+    // for it); otherwise it keeps none.
+    void KeepLastSample(bool keep);
+    // The last frame received while kept (a new reference), or null.
+    GstSample *LastSample() const;
 
 signals:
     void FrameReady(const TVideoFrame &frame);

@@ -1,5 +1,6 @@
 #include "playerfixture.h"
 
+#include "ipowercontrol.h"
 #include "settings/settingsstore.h"
 #include "ttavrelapplication.h"
 #include "ttavrelplayer.h"
@@ -20,6 +21,29 @@ TTavrelApplication &application()
     static auto *app = new TTavrelApplication(argc, argv);
     return *app;
 }
+
+class TPowerOffRecorder : public IPowerControl
+{
+public:
+    explicit TPowerOffRecorder(int &count)
+        : m_count(count)
+    {}
+    void PowerOff() override { ++m_count; }
+
+private:
+    int &m_count;
+};
+
+class TQuietKeepAwake : public IKeepAwake
+{
+public:
+    void Hold() override { m_held = true; }
+    void Release() override { m_held = false; }
+    bool Held() const override { return m_held; }
+
+private:
+    bool m_held = false;
+};
 
 } // namespace
 
@@ -55,6 +79,8 @@ void PlayerTest::Start(const QStringList &arguments)
     auto settings = std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
     player = std::make_unique<TTavrelApp>(arguments,
                                           std::make_unique<TSettingsStore>(std::move(settings)));
+    player->SetPowerControl(std::make_unique<TPowerOffRecorder>(powerOffs));
+    player->SetKeepAwake(keepAwake ? std::move(keepAwake) : std::make_unique<TQuietKeepAwake>());
     player->FormCreate();
     ASSERT_TRUE(WaitFor([this] { return player->MainWindow()->FirstPaintDone(); }));
     Pump(20);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ikeepawake.h"
 #include "ttavrelapp.h"
 
 #include <QSettings>
@@ -26,6 +27,12 @@ protected:
     bool WaitFor(const std::function<bool()> &condition, int timeoutMs = 8000);
     void Pump(int ms);
     qint32 Send(qint32 code, qint32 param = 0) { return player->SendCommand(code, param); }
+
+    // What the player's power-off seam was asked: a recorder stands in for it in every test,
+    // so no test can switch the machine off.
+    int powerOffs = 0;
+    // The keep-awake seam for the next Start (a quiet one when none is given).
+    std::unique_ptr<IKeepAwake> keepAwake;
 
     QTemporaryDir dir;
     QString settingsFile;
