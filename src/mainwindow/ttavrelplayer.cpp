@@ -4,8 +4,6 @@
 #include "media/filtergraph.h"
 #include "media/videowindow.h"
 #include "playlist/droppedfiles.h"
-}
-
 #include "pluginwindowrules.h"
 #include "tvideoarea.h"
 #include "tvideopopupmenu.h"
