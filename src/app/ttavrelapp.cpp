@@ -17,11 +17,12 @@
 #include "settings/settingsstore.h"
 #include "settings/tdeferredsave.h"
 #include "tappplugins.h"
-#include "tdialoghost.h"
-#include "tmediadialogs.h"
 #include "tcpumeter.h"
+#include "tdialoghost.h"
 #include "terrorreporter.h"
+#include "tmediadialogs.h"
 #include "tnooff.h"
+#include "tsubtitles.h"
 #include "ttavrelplayer.h"
 
 #include <QApplication>
@@ -39,6 +40,7 @@ TTavrelApp::TTavrelApp(const QStringList &arguments, std::unique_ptr<TSettingsSt
                                                 AppFolder() + QStringLiteral("DOC/ErrReport.htm")))
 {
     m_graph = new TFilterGraph(this);
+    m_subtitles = std::make_unique<TSubtitles>(*m_graph);
     m_server
         = new TInstanceServer([this](const TInstanceFrame &f) { return HandleFrame(f); }, this);
     BindCommands();

@@ -25,6 +25,7 @@ class TMediaDialogs;
 class TPluginHost;
 class TPlayListModel;
 class TSettingsStore;
+class TSubtitles;
 class TTavrelPlayer;
 class TfmPlayList;
 struct PlaylistOutcome;
@@ -83,6 +84,8 @@ public:
     void AddMenuState(TMenuState &state) const override;
     qint32 RunAction(const TAction &action) override;
     QStringList DriveCaptions() const override;
+    QStringList SubtitleTrackLanguages() const override;
+    int CurrentSubtitleTrack() const override;
     void AddInputState(TInputState &state) const override;
     // Files dropped on the picture or on the playlist window, at this point of the screen.
     void DropFiles(const QStringList &names, QPoint globalPoint) override;
@@ -126,6 +129,12 @@ signals:
     void FirstFrameShown();
 
 private:
+    // Subtitles (ttavrelapp_subtitles.cpp).
+    void PrepareSubtitles(const QString &medium);
+    void StartSubtitles();
+    qint32 RunSubtitleAction(const TAction &action);
+    bool DropSubtitleFile(const QStringList &names);
+
     void WireMainWindow();
     void LoadPlugins();
     void StartPlugins();
@@ -234,4 +243,5 @@ private:
     std::unique_ptr<TNoOff> m_noOff; // after what it uses: it gives the hold back when it goes
     // Last, so that the plug-ins stop before anything they were lent goes away.
     std::unique_ptr<TAppPlugins> m_plugins;
+    std::unique_ptr<TSubtitles> m_subtitles; // ttavrelapp_subtitles.cpp
 };

@@ -53,6 +53,19 @@ struct TFilterGraph::Private
 
     bool undecodedVideo = false; // a video stream found no decoder
 
+    // A network address rather than a file; a live one (a camera, a broadcast)
+    // has no duration and cannot seek.
+    bool stream = false;
+    bool live = false;
+    // Set while a stream is built: bus wake-ups are then the build loop's business.
+    bool preparing = false;
+
+    // The subtitle file given for the next medium (empty: none) and whether text
+    // is drawn at all.
+    QString subtitleFile;
+    QString subtitleUri; // the file as playbin was given it
+    bool subtitlesShown = true;
+
     QRect sourceRect; // crop, in display coordinates; null = whole picture
 
     // Video stream facts read from the decoded caps.
@@ -68,6 +81,16 @@ struct TFilterGraph::Private
     VideoFacts ReadVideoFacts() const;
 
     void CreatePipeline();
+    int RenderStream(const QString &url);
+    // Hands the subtitle file and the text switch to playbin before a build.
+    void ApplySubtitleFile();
+    void ApplySubtitleSwitch();
+    // playbin's overlay works only with its own video conversion in the path.
+    bool OverlayPossible() const;
+    void UseOverlayBeforeBuild();
+    void RebuildForEmbeddedText();
+    // Built again from nothing and prerolled at the same place (playing if it was).
+    bool RebuildInPlace(bool withOverlay);
     // Waits for the render in progress; throws (and empties the graph) on failure.
     void PrerollOrThrow();
     void ResetDvd();

@@ -31,6 +31,6 @@ private:
     void addLine(QStringView line, bool &inSection);
     void addKey(QStringView key, QStringView value);
 
-    std::array<QString, BuiltInTexts::kCount> m_texts;
-    std::bitset<BuiltInTexts::kCount> m_seen;
+    std::array<QString, BuiltInTexts::kAllCount> m_texts;
+    std::bitset<BuiltInTexts::kAllCount> m_seen;
 };

@@ -86,6 +86,11 @@ struct TSettingsRecord
     QString PlayList;
     QRect UnInfoRestSize;
 
+    // Subtitles: shown at all, and the language chosen first (empty: the first
+    // file or track).
+    bool SubtitlesOn;
+    QString SubtitleLanguage;
+
     // Subkey ImpProp: hardware picture settings.
     int Hard_Brightness;
     int Hard_Contrast;
