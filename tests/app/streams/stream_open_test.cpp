@@ -80,8 +80,11 @@ TEST_F(PlayerTest, SubtitlesSwitchedOffInTheSettingsStayOff)
     Preset(QStringLiteral("SubtitlesOn"), 0);
     Start({film});
     ASSERT_TRUE(WaitFor([this] { return player->IsMediaActive(); }));
-    EXPECT_EQ(player->SubtitleTrackLanguages().size(), 1);
     EXPECT_EQ(player->CurrentSubtitleTrack(), 0);
+    // The key switches them on: the film's file is found and shown then.
+    EXPECT_EQ(player->RunAction(TAction::of(TActionKind::StepSubtitles)), 1);
+    EXPECT_EQ(player->SubtitleTrackLanguages().size(), 1);
+    EXPECT_TRUE(player->IsMediaActive());
 }
 
 TEST_F(PlayerTest, ASubtitleFileDroppedOnAPlayingFilmIsLoadedForIt)
