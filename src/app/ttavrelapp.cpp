@@ -15,6 +15,7 @@
 #include "settings/settingsstore.h"
 #include "terrorreporter.h"
 #include "ttavrelplayer.h"
+#include "tvpanel.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -130,8 +131,10 @@ void TTavrelApp::Exit1Click()
         return;
     m_exiting = true;
     CloseMedia();
-    if (m_window)
+    if (m_window) {
         m_settings.RestSize = m_window->WindowedBounds();
+        m_settings.StartShowPlayPanel = m_window->pnPlay->isVisibleTo(m_window.get());
+    }
     m_settings.Volume = m_volumeBar;
     m_settings.PlayList = PlaylistToStoredText(*m_playlist);
     m_store->saveAtExit(m_settings, m_playlist->Count());

@@ -2,6 +2,7 @@
 
 #include "cmdline/tcommandline.h"
 #include "commands/tcommanddispatcher.h"
+#include "discs/idriveprovider.h"
 #include "iplayerhost.h"
 #include "lang/tlang.h"
 #include "playback/tquickvolume.h"
@@ -16,6 +17,7 @@ class TFilterGraph;
 class TInstanceServer;
 class TPlayListModel;
 class TSettingsStore;
+enum class TDiscSource;
 class TTavrelPlayer;
 struct PlaylistOutcome;
 struct TInstanceFrame;
@@ -56,6 +58,8 @@ public:
     // Plug-ins and tests add their own codes here.
     TCommandDispatcher &Dispatcher() { return m_dispatcher; }
     bool Exiting() const { return m_exiting; }
+    // Where the optical drives are read; the system's unless a test points them elsewhere.
+    void SetDriveProvider(std::unique_ptr<IDriveProvider> provider);
     bool ExitAtEnd() const { return m_exitAtEnd; }
 
     bool IsMediaActive() const;
@@ -136,9 +140,14 @@ private:
     void DvdNextChapter();
     void DvdPreviousChapter();
     qint32 DvdRelativeSeek(qint32 code, qint32 milliseconds);
-    qint32 PlayDiscCommand(qint32 source);
     void OnDVDTitleChange(int title);
     void OnDvdDomainChange(qint64 domain);
+
+    // Discs and drives (ttavrelapp_discs.cpp).
+    void BindDiscCommands();
+    const IDriveProvider &DriveProvider() const;
+    qint32 PlayDiscFrom(TDiscSource source, QChar chosen);
+    qint32 RunDriveChooser();
 
     // Events of the graph.
     void OnGraphComplete();
@@ -170,4 +179,6 @@ private:
     bool m_exitAtEnd = false;
     bool m_exiting = false;
     bool m_reportFirstFrame = true;
+    mutable std::unique_ptr<IDriveProvider> m_driveProvider;
+    bool m_discScanning = false;
 };

@@ -58,6 +58,7 @@ void TTavrelApp::BindCommands()
     BindPlaybackCommands();
     BindQueries();
     BindDvdCommands();
+    BindDiscCommands();
     m_dispatcher.Bind(Cmd::Exit, [this](qint32) {
         if (m_settings.SavePos_Enabled && IsMediaActive() && !IsDvdMode())
             SaveResumePosition();
@@ -130,14 +131,6 @@ void TTavrelApp::BindQueries()
     m_dispatcher.Bind(Cmd::QueryPlaylistVisible,
                       [this](qint32) { return IsPlaylistShowing() ? 1 : 0; });
     m_dispatcher.Bind(Cmd::QueryDvdMode, [this](qint32) { return IsDvdMode() ? 1 : 0; });
-    m_dispatcher.Bind(Cmd::QueryDrive, [this](qint32) {
-        const QString name = IsDvdMode()     ? m_graph->DvdDirectory()
-                             : m_media.MediaOpen ? m_media.Info.CurrentName
-                                                 : QString();
-        const QChar letter = name.isEmpty() ? QChar() : name.at(0).toUpper();
-        const int place = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").indexOf(letter);
-        return letter.isNull() ? 0 : place + 1;
-    });
 }
 
 void TTavrelApp::RunOpenDialog()

@@ -3,6 +3,8 @@
 #include "iplayerhost.h"
 #include "media/filtergraph.h"
 #include "media/videowindow.h"
+#include "menus/iconclicks.h"
+#include "torimage.h"
 #include "tvideoarea.h"
 #include "tvideopopupmenu.h"
 #include "tvpanel.h"
@@ -70,6 +72,10 @@ void TTavrelPlayer::SetHost(IPlayerHost *host)
     for (const TVideoMenu menu : kAllVideoMenus)
         applyVideoMenuRules(menu);
     applyContextMenuRules();
+    for (TOrImage *button : {iMinim, iFullScr, iClose}) {
+        const QByteArray name = button->objectName().toLatin1();
+        button->setToolTip(text(IconHintIndex(std::string_view(name.constData(), name.size()))));
+    }
 }
 
 const TSettingsRecord &TTavrelPlayer::settings() const
