@@ -17,10 +17,11 @@
 #include "settings/settingsstore.h"
 #include "settings/tdeferredsave.h"
 #include "tappplugins.h"
-#include "tdialoghost.h"
-#include "tmediadialogs.h"
 #include "tcpumeter.h"
+#include "tdialoghost.h"
 #include "terrorreporter.h"
+#include "tfilechooser.h"
+#include "tmediadialogs.h"
 #include "tnooff.h"
 #include "ttavrelplayer.h"
 
@@ -48,6 +49,13 @@ TTavrelApp::~TTavrelApp()
 {
     if (m_graph)
         m_graph->SetActive(false);
+}
+
+TFileChooser &TTavrelApp::FileChooser()
+{
+    if (!m_fileChooser)
+        m_fileChooser = std::make_unique<TFileChooser>(m_window.get());
+    return *m_fileChooser;
 }
 
 bool TTavrelApp::Listen(const QString &endpoint)

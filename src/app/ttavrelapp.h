@@ -2,6 +2,7 @@
 
 #include "cmdline/tcommandline.h"
 #include "commands/tcommanddispatcher.h"
+#include "discs/idriveprovider.h"
 #include "iplayerhost.h"
 #include "lang/tlang.h"
 #include "playback/tquickvolume.h"
@@ -18,6 +19,7 @@ class IKeepAwake;
 class IPowerControl;
 class TCpuMeter;
 class TErrorReporter;
+class TFileChooser;
 class TFilterGraph;
 class TNoOff;
 class TInstanceServer;
@@ -25,6 +27,7 @@ class TMediaDialogs;
 class TPluginHost;
 class TPlayListModel;
 class TSettingsStore;
+enum class TDiscSource;
 class TTavrelPlayer;
 class TfmPlayList;
 struct PlaylistOutcome;
@@ -59,6 +62,8 @@ public:
     TFilterGraph *Graph() const { return m_graph; }
     TPlayListModel &Playlist() const { return *m_playlist; }
     TErrorReporter &ErrorReporter() const { return *m_errors; }
+    // The player's file dialogs; made with the main window as their parent on first use.
+    TFileChooser &FileChooser();
     const TSettingsRecord &Settings() const { return m_settings; }
     TSettingsRecord &MutableSettings() { return m_settings; }
     const TLang &Lang() const { return m_lang; }
@@ -66,6 +71,8 @@ public:
     // Plug-ins and tests add their own codes here.
     TCommandDispatcher &Dispatcher() { return m_dispatcher; }
     bool Exiting() const { return m_exiting; }
+    // Where the optical drives are read; the system's unless a test points them elsewhere.
+    void SetDriveProvider(std::unique_ptr<IDriveProvider> provider);
     bool ExitAtEnd() const { return m_exitAtEnd; }
 
     bool IsMediaActive() const;
@@ -167,7 +174,6 @@ private:
     void DvdNextChapter();
     void DvdPreviousChapter();
     qint32 DvdRelativeSeek(qint32 code, qint32 milliseconds);
-    qint32 PlayDiscCommand(qint32 source);
     void OnDVDTitleChange(int title);
     void OnDvdDomainChange(qint64 domain);
 
@@ -183,6 +189,11 @@ private:
     void RefreshSessionState();
     void SaveSessionState();
     void WatchSessionState();
+    // Discs and drives (ttavrelapp_discs.cpp).
+    void BindDiscCommands();
+    const IDriveProvider &DriveProvider() const;
+    qint32 PlayDiscFrom(TDiscSource source, QChar chosen);
+    qint32 RunDriveChooser();
 
     // Events of the graph.
     void OnGraphComplete();
@@ -234,4 +245,7 @@ private:
     std::unique_ptr<TNoOff> m_noOff; // after what it uses: it gives the hold back when it goes
     // Last, so that the plug-ins stop before anything they were lent goes away.
     std::unique_ptr<TAppPlugins> m_plugins;
+    mutable std::unique_ptr<IDriveProvider> m_driveProvider;
+    std::unique_ptr<TFileChooser> m_fileChooser;
+    bool m_discScanning = false;
 };
