@@ -22,6 +22,7 @@
 #include "tcpumeter.h"
 #include "terrorreporter.h"
 #include "tnooff.h"
+#include "tsettingshost.h"
 #include "ttavrelplayer.h"
 
 #include <QApplication>

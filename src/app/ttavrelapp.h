@@ -24,6 +24,7 @@ class TInstanceServer;
 class TMediaDialogs;
 class TPluginHost;
 class TPlayListModel;
+class TSettingsHost;
 class TSettingsStore;
 class TTavrelPlayer;
 class TfmPlayList;
@@ -192,6 +193,9 @@ private:
     friend class TDialogHost;
     void BindDialogCommands();
     void ApplyStoredPicture();
+    // The settings dialog (ttavrelapp_settings.cpp).
+    friend class TSettingsHost;
+    void BindSettingsCommands();
     // Power-off and the one-second timer (ttavrelapp_power.cpp).
     void WirePower();
     void ConfirmPowerOff();
@@ -219,6 +223,7 @@ private:
     // Created on first use; the windows go before the main window that owns them.
     std::unique_ptr<TDialogHost> m_dialogHost;
     std::unique_ptr<TMediaDialogs> m_dialogs;
+    std::unique_ptr<TSettingsHost> m_settingsHost;
     TFilterGraph *m_graph = nullptr;
     TInstanceServer *m_server = nullptr;
     TMediaState m_media;

@@ -6,6 +6,7 @@
 #include "playlist/playlistcommands.h"
 #include "playlist/playlistoutcome.h"
 #include "playlist/tplaylistmodel.h"
+#include "settings/openplaces.h"
 #include "settings/settingsstore.h"
 #include "taboutbox.h"
 #include "ttavrelapp.h"
@@ -60,6 +61,7 @@ void TTavrelApp::BindCommands()
     BindDvdCommands();
     BindPlaylistCommands();
     BindDialogCommands();
+    BindSettingsCommands();
     m_dispatcher.Bind(Cmd::Exit, [this](qint32) {
         if (m_settings.SavePos_Enabled && IsMediaActive() && !IsDvdMode())
             SaveResumePosition();
@@ -143,10 +145,12 @@ void TTavrelApp::RunOpenDialog()
 {
     const QString filter
         = MediaTexts::OpenDialogFilter(m_lang.GetLine(44), m_lang.GetLine(46), m_lang.GetLine(45));
-    const QStringList chosen
-        = QFileDialog::getOpenFileNames(m_window.get(), QString(), QString(),
-                                        MediaTexts::ToQtFilters(filter).join(QStringLiteral(";;")));
-    if (chosen.isEmpty())
+    QFileDialog dialog(m_window.get(), QString(), QString(),
+                       MediaTexts::ToQtFilters(filter).join(QStringLiteral(";;")));
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setSidebarUrls(OpenPlaces::SidebarUrls(m_store->value(&TSettingsRecord::PlacesBar)));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    const QStringList chosen = dialog.selectedFiles();
     Perform(OpenFilesCommand(*m_playlist, chosen));
 }

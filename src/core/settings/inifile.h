@@ -31,6 +31,8 @@ public:
 
     // Replaces the first value of the key, or adds the key (and the section) when absent.
     void setValue(const QString &section, const QString &key, const QString &value);
+    // Drops every line of the key in every section of that name.
+    void removeKey(const QString &section, const QString &key);
 
     QString text() const;
 
