@@ -63,9 +63,9 @@ QHBoxLayout *Row(std::initializer_list<QWidget *> widgets, bool stretch = true)
 } // namespace
 
 TfmProperty::TfmProperty(ISettingsDialogHost &host, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint
-                          | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint
+                          | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_host(host)
 {
     setObjectName(QStringLiteral("fmProperty"));
@@ -82,6 +82,7 @@ void TfmProperty::BuildPages()
     tw->setRootIsDecorated(false);
     tw->setIndentation(0);
     tw->setMouseTracking(true);
+    tw->viewport()->setAttribute(Qt::WA_Hover);
     tw->setItemDelegate(new TTreeNodeDelegate(tw));
     for (int i = 0; i < kPages; ++i)
         tw->addTopLevelItem(new QTreeWidgetItem);

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QListWidget>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
@@ -77,4 +78,46 @@ TEST(PropertyPages, EveryPageShowsWholeInEnglish)
     host.lang.Load(QStringLiteral(TAVREL_SOURCE_DIR "/lang"), QStringLiteral("English"));
     ASSERT_EQ(host.lang.GetLine(63), QStringLiteral("Settings"));
     CheckEveryPage(host, "en");
+}
+
+TEST(PropertyPages, TheTreeAndTheCheckListAreDrawnByTheDialog)
+{
+    TXdgFolders xdg;
+    TTestSettingsHost host;
+    TfmProperty dialog(host);
+    dialog.FormShow();
+    dialog.show();
+    dialog.ShowPage(2);
+    QApplication::processEvents();
+    QTreeWidget *tree = dialog.Tree();
+    const QRect selected = tree->visualItemRect(tree->topLevelItem(2));
+    const QImage picture = tree->viewport()->grab().toImage();
+    // The selected node lies on silver, up to its right edge; the others do not.
+    EXPECT_EQ(picture.pixelColor(selected.right() - 1, selected.center().y()),
+              QColor(0xC0, 0xC0, 0xC0));
+    const QRect other = tree->visualItemRect(tree->topLevelItem(5));
+    EXPECT_NE(picture.pixelColor(other.right() - 1, other.center().y()), QColor(0xC0, 0xC0, 0xC0));
+
+    dialog.ShowPage(0);
+    QApplication::processEvents();
+    auto *list = dialog.findChild<QListWidget *>(QStringLiteral("clb2"));
+    const QImage rows = list->viewport()->grab().toImage();
+    const auto hasTeal = [&](int row) {
+        const QRect area = list->visualItemRect(list->item(row));
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QColor c = rows.pixelColor(x, y);
+                if (c.red() < 0x40 && c.green() > 0x60 && c.blue() > 0x60 && c.green() < 0xA0)
+                    return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(hasTeal(0));
+    EXPECT_TRUE(hasTeal(3));
+    EXPECT_FALSE(hasTeal(1));
+    // A wrapped row is taller than a row of one line.
+    list->resize(list->width(), list->height());
+    EXPECT_GT(list->visualItemRect(list->item(5)).height(),
+              list->visualItemRect(list->item(6)).height());
 }
