@@ -28,6 +28,7 @@ class TSettingsHost;
 class TSettingsStore;
 class TTavrelPlayer;
 class TfmPlayList;
+class QWidget;
 struct PlaylistOutcome;
 struct TInstanceFrame;
 
@@ -150,7 +151,7 @@ private:
     void CloseCommand();
     void StartPlaylist();
     void HandOffOpen();
-    void RunOpenDialog();
+    void RunOpenDialog(QWidget *over = nullptr);
 
     // Opening and closing (ttavrelapp_open.cpp).
     bool RenderWithRetry(const QString &name);

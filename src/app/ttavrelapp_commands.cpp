@@ -141,11 +141,12 @@ void TTavrelApp::BindQueries()
     });
 }
 
-void TTavrelApp::RunOpenDialog()
+void TTavrelApp::RunOpenDialog(QWidget *over)
 {
     const QString filter
         = MediaTexts::OpenDialogFilter(m_lang.GetLine(44), m_lang.GetLine(46), m_lang.GetLine(45));
-    QFileDialog dialog(m_window.get(), QString(), QString(),
+    // Over the window that asked for it, so that a window kept on top cannot hide it.
+    QFileDialog dialog(over ? over : m_window.get(), QString(), QString(),
                        MediaTexts::ToQtFilters(filter).join(QStringLiteral(";;")));
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setSidebarUrls(OpenPlaces::SidebarUrls(m_store->value(&TSettingsRecord::PlacesBar)));

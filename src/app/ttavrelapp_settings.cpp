@@ -119,7 +119,7 @@ void TSettingsHost::OpenPluginPage()
 
 void TSettingsHost::RunOpenDialog()
 {
-    m_app.RunOpenDialog();
+    m_app.RunOpenDialog(m_window);
 }
 
 QString TSettingsHost::ChooseFolder(const QString &title)

@@ -143,7 +143,7 @@ void TfmProperty::ApplyCaptions()
             group->setTitle(m_host.Text(index));
     }
     // The unit label of the tenths reads "sec./10".
-    if (auto *tenths = findChild<QLabel *>(QStringLiteral("l34")))
+    for (QLabel *tenths : findChildren<QLabel *>(QStringLiteral("l34")))
         tenths->setText(m_host.Text(141) + QStringLiteral("/10"));
 }
 
