@@ -2,28 +2,28 @@
 
 #include <QFileDialog>
 
-QString TFileChooser::OpenOne(const QStringList &filters) const
+QString TFileChooser::OpenOne(const QStringList &filters, QWidget *over) const
 {
-    const QStringList chosen = Ask({TFileRequest::Kind::OpenOne, filters});
+    const QStringList chosen = Ask({TFileRequest::Kind::OpenOne, filters}, over);
     return chosen.isEmpty() ? QString() : chosen.first();
 }
 
-QStringList TFileChooser::OpenMany(const QStringList &filters) const
+QStringList TFileChooser::OpenMany(const QStringList &filters, QWidget *over) const
 {
-    return Ask({TFileRequest::Kind::OpenMany, filters});
+    return Ask({TFileRequest::Kind::OpenMany, filters}, over);
 }
 
-QString TFileChooser::Save(const QStringList &filters) const
+QString TFileChooser::Save(const QStringList &filters, QWidget *over) const
 {
-    const QStringList chosen = Ask({TFileRequest::Kind::Save, filters});
+    const QStringList chosen = Ask({TFileRequest::Kind::Save, filters}, over);
     return chosen.isEmpty() ? QString() : chosen.first();
 }
 
-QStringList TFileChooser::Ask(const TFileRequest &request) const
+QStringList TFileChooser::Ask(const TFileRequest &request, QWidget *over) const
 {
     if (m_answer)
         return m_answer(request);
-    QFileDialog dialog(m_parent);
+    QFileDialog dialog(over ? over : m_parent);
     dialog.setNameFilters(request.filters);
     switch (request.kind) {
     case TFileRequest::Kind::OpenOne:
@@ -38,6 +38,6 @@ QStringList TFileChooser::Ask(const TFileRequest &request) const
         break;
     }
     if (!m_places.isEmpty())
-        dialog.setSidebarUrls(dialog.sidebarUrls() + m_places);
+        dialog.setSidebarUrls(m_places);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }

@@ -29,18 +29,19 @@ public:
     {}
 
     // Empty when the user cancelled.
-    QString OpenOne(const QStringList &filters) const;
-    QStringList OpenMany(const QStringList &filters) const;
+    // Each dialog shows over `over` when given, else over the main window.
+    QString OpenOne(const QStringList &filters, QWidget *over = nullptr) const;
+    QStringList OpenMany(const QStringList &filters, QWidget *over = nullptr) const;
     // An existing file is replaced without asking: the player's lists always are.
-    QString Save(const QStringList &filters) const;
+    QString Save(const QStringList &filters, QWidget *over = nullptr) const;
 
-    // The places the dialogs offer beside the system's own.
+    // The places of the dialogs' sidebar, the user's choice in the settings.
     void SetPlaces(const QList<QUrl> &places) { m_places = places; }
     // Tests answer the dialogs instead of the user.
     void SetAnswer(Answer answer) { m_answer = std::move(answer); }
 
 private:
-    QStringList Ask(const TFileRequest &request) const;
+    QStringList Ask(const TFileRequest &request, QWidget *over) const;
 
     QWidget *m_parent;
     QList<QUrl> m_places;

@@ -14,6 +14,7 @@
 #include "playlist/tplaylistmodel.h"
 #include "processpriority.h"
 #include "settings/inifile.h"
+#include "settings/openplaces.h"
 #include "settings/settingsstore.h"
 #include "settings/tdeferredsave.h"
 #include "tappplugins.h"
@@ -23,6 +24,7 @@
 #include "tfilechooser.h"
 #include "tmediadialogs.h"
 #include "tnooff.h"
+#include "tsettingshost.h"
 #include "ttavrelplayer.h"
 
 #include <QApplication>
@@ -55,6 +57,8 @@ TFileChooser &TTavrelApp::FileChooser()
 {
     if (!m_fileChooser)
         m_fileChooser = std::make_unique<TFileChooser>(m_window.get());
+    // The places can change in the settings between two dialogs.
+    m_fileChooser->SetPlaces(OpenPlaces::SidebarUrls(m_store->value(&TSettingsRecord::PlacesBar)));
     return *m_fileChooser;
 }
 

@@ -26,10 +26,12 @@ class TInstanceServer;
 class TMediaDialogs;
 class TPluginHost;
 class TPlayListModel;
+class TSettingsHost;
 class TSettingsStore;
 enum class TDiscSource;
 class TTavrelPlayer;
 class TfmPlayList;
+class QWidget;
 struct PlaylistOutcome;
 struct TInstanceFrame;
 
@@ -156,7 +158,7 @@ private:
     void CloseCommand();
     void StartPlaylist();
     void HandOffOpen();
-    void RunOpenDialog();
+    void RunOpenDialog(QWidget *over = nullptr);
 
     // Opening and closing (ttavrelapp_open.cpp).
     bool RenderWithRetry(const QString &name);
@@ -203,6 +205,9 @@ private:
     friend class TDialogHost;
     void BindDialogCommands();
     void ApplyStoredPicture();
+    // The settings dialog (ttavrelapp_settings.cpp).
+    friend class TSettingsHost;
+    void BindSettingsCommands();
     // Power-off and the one-second timer (ttavrelapp_power.cpp).
     void WirePower();
     void ConfirmPowerOff();
@@ -230,6 +235,7 @@ private:
     // Created on first use; the windows go before the main window that owns them.
     std::unique_ptr<TDialogHost> m_dialogHost;
     std::unique_ptr<TMediaDialogs> m_dialogs;
+    std::unique_ptr<TSettingsHost> m_settingsHost;
     TFilterGraph *m_graph = nullptr;
     TInstanceServer *m_server = nullptr;
     TMediaState m_media;

@@ -61,6 +61,7 @@ void TTavrelApp::BindCommands()
     BindPlaylistCommands();
     BindDialogCommands();
     BindDiscCommands();
+    BindSettingsCommands();
     m_dispatcher.Bind(Cmd::Exit, [this](qint32) {
         if (m_settings.SavePos_Enabled && IsMediaActive() && !IsDvdMode())
             SaveResumePosition();
@@ -132,11 +133,12 @@ void TTavrelApp::BindQueries()
     m_dispatcher.Bind(Cmd::QueryDvdMode, [this](qint32) { return IsDvdMode() ? 1 : 0; });
 }
 
-void TTavrelApp::RunOpenDialog()
+void TTavrelApp::RunOpenDialog(QWidget *over)
 {
     const QString filter
         = MediaTexts::OpenDialogFilter(m_lang.GetLine(44), m_lang.GetLine(46), m_lang.GetLine(45));
-    const QStringList chosen = FileChooser().OpenMany(MediaTexts::ToQtFilters(filter));
+    // Over the window that asked for it, so that a window kept on top cannot hide it.
+    const QStringList chosen = FileChooser().OpenMany(MediaTexts::ToQtFilters(filter), over);
     if (chosen.isEmpty())
         return;
     Perform(OpenFilesCommand(*m_playlist, chosen));

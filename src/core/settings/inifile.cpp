@@ -172,6 +172,23 @@ void TIniFile::setValue(const QString &section, const QString &key, const QStrin
     m_lines.append(line);
 }
 
+void TIniFile::removeKey(const QString &section, const QString &key)
+{
+    bool inSection = false;
+    for (int i = 0; i < m_lines.size();) {
+        if (const auto name = parseSectionLine(m_lines.at(i))) {
+            inSection = sameName(*name, section);
+            ++i;
+            continue;
+        }
+        const auto entry = inSection ? parseKeyLine(m_lines.at(i)) : std::nullopt;
+        if (entry && sameName(entry->key, key))
+            m_lines.removeAt(i);
+        else
+            ++i;
+    }
+}
+
 QString TIniFile::text() const
 {
     if (m_lines.isEmpty())

@@ -32,6 +32,8 @@ public:
 
     // Replaces the first value of the key, or adds the key (and the section) when absent.
     void setValue(const QString &section, const QString &key, const QString &value);
+    // Drops every line of the key in every section of that name.
+    void removeKey(const QString &section, const QString &key);
 
     // Every key line of the sections of that name, in file order, repeated keys included.
     void

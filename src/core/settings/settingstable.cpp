@@ -92,6 +92,7 @@ const TSettingDef kTable[] = {
     {.name = "ExitNoSaveOne", .field = &R::ExitNoSaveOne, .dialogControl = "clb2", .dialogItem = 5},
     {.name = "PlayList", .field = &R::PlayList},
     {.name = "UnInfoRestSize", .field = &R::UnInfoRestSize},
+    {.name = "PlacesBar", .field = &R::PlacesBar},
 
     // Subkeys.
     {.name = "Hard_Brightness", .field = &R::Hard_Brightness, .place = TSettingPlace::SubKey, .section = "ImpProp", .intDefault = 750},

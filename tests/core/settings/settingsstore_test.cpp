@@ -251,6 +251,7 @@ TEST_F(StoreTest, StoresEveryValueUnderItsDocumentedNameAndForm)
                             "ExitNoSaveOne",
                             "PlayList",
                             "UnInfoRestSize",
+                            "PlacesBar",
                             "ImpProp/Hard_Brightness",
                             "ImpProp/Hard_Contrast",
                             "ImpProp/Hard_Saturation",
