@@ -196,6 +196,8 @@ private:
     void WirePower();
     void ConfirmPowerOff();
     void FlipPowerOffAtEnd(bool &flag);
+    // The media-player service on the session bus (ttavrelapp_mpris.cpp).
+    void WireMpris();
 
     // Hooks of subsystems that are built separately; each is called at its
     // documented place and does nothing until its subsystem exists.
