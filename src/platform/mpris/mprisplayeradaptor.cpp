@@ -14,6 +14,7 @@ QString TMprisPlayerAdaptor::PlaybackStatus() const
 
 QVariantMap TMprisPlayerAdaptor::Metadata() const
 {
+    m_service->Refresh();
     return m_service->Metadata();
 }
 
@@ -34,26 +35,31 @@ qlonglong TMprisPlayerAdaptor::Position() const
 
 bool TMprisPlayerAdaptor::CanGoNext() const
 {
+    m_service->Refresh();
     return m_service->CanGoNext();
 }
 
 bool TMprisPlayerAdaptor::CanGoPrevious() const
 {
+    m_service->Refresh();
     return m_service->CanGoPrevious();
 }
 
 bool TMprisPlayerAdaptor::CanPlay() const
 {
+    m_service->Refresh();
     return m_service->CanPlay();
 }
 
 bool TMprisPlayerAdaptor::CanPause() const
 {
+    m_service->Refresh();
     return m_service->CanPause();
 }
 
 bool TMprisPlayerAdaptor::CanSeek() const
 {
+    m_service->Refresh();
     return m_service->CanSeek();
 }
 

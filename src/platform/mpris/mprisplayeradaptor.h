@@ -7,6 +7,8 @@
 class TMprisService;
 
 // org.mpris.MediaPlayer2.Player: transport, position, volume and the current medium.
+// What depends on the medium is read afresh on every question, so an answer never lags
+// behind a PlaybackStatus read just before it.
 class TMprisPlayerAdaptor : public QDBusAbstractAdaptor
 {
     Q_OBJECT

@@ -174,7 +174,8 @@ void TMprisService::Seek(qlonglong offsetUs)
 
 void TMprisService::SetPosition(const QDBusObjectPath &trackId, qlonglong positionUs)
 {
-    const TMprisState now = m_hooks.state();
+    Refresh();
+    const TMprisState &now = m_last;
     // A request for another (older) track or beyond the end is ignored, as listeners expect.
     if (!now.canSeek || trackId != TrackId() || positionUs < 0 || positionUs > now.lengthUs)
         return;
