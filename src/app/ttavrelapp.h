@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cmdline/tavrelversion.h"
 #include "cmdline/tcommandline.h"
 #include "commands/tcommanddispatcher.h"
 #include "iplayerhost.h"
@@ -38,7 +39,7 @@ class TTavrelApp : public QObject, public IPlayerHost
     Q_OBJECT
 
 public:
-    static constexpr const char *kVersionText = "0.6.1 beta 2";
+    static constexpr const char *kVersionText = TavrelVersion::kText;
     static constexpr const char *kWebAddress = "https://tavrel.org/";
 
     TTavrelApp(const QStringList &arguments, std::unique_ptr<TSettingsStore> store,
