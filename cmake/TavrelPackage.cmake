@@ -5,9 +5,8 @@ set(CPACK_PACKAGE_NAME tavrel)
 set(CPACK_PACKAGE_VENDOR Quenfold)
 set(CPACK_PACKAGE_CONTACT "Tavrel developers <dev@tavrel.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "borderless video player with skinned panels over the picture")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Tavrel plays video files, playlists and DVD-Video folders in one borderless window\n"
-    "whose controls float over the picture and hide themselves.")
+set(CPACK_PACKAGE_DESCRIPTION "Tavrel plays video files, playlists and DVD-Video folders in one \
+borderless window whose controls float over the picture and hide themselves.")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://tavrel.org/)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -27,5 +26,6 @@ string(JOIN ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "gstreamer1.0-alsa")
 # The library dependencies above are checked against what the binary links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 include(CPack)
