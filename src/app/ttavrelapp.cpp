@@ -107,6 +107,7 @@ void TTavrelApp::FormCreate()
     CreatePlayListWindow();
     StartPlugins();
     WirePower();
+    WireMpris();
     RestoreWindowRect();
     m_window->show();
 }

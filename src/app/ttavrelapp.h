@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cmdline/tavrelversion.h"
 #include "cmdline/tcommandline.h"
 #include "commands/tcommanddispatcher.h"
 #include "discs/idriveprovider.h"
@@ -43,7 +44,7 @@ class TTavrelApp : public QObject, public IPlayerHost
     Q_OBJECT
 
 public:
-    static constexpr const char *kVersionText = "0.6.1 beta 2";
+    static constexpr const char *kVersionText = TavrelVersion::kText;
     static constexpr const char *kWebAddress = "https://tavrel.org/";
 
     TTavrelApp(const QStringList &arguments, std::unique_ptr<TSettingsStore> store,
@@ -212,6 +213,8 @@ private:
     void WirePower();
     void ConfirmPowerOff();
     void FlipPowerOffAtEnd(bool &flag);
+    // The media-player service on the session bus (ttavrelapp_mpris.cpp).
+    void WireMpris();
 
     // Hooks of subsystems that are built separately; each is called at its
     // documented place and does nothing until its subsystem exists.
