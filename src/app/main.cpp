@@ -1,4 +1,5 @@
 #include "appfolder.h"
+#include "cmdline/commandlinehelp.h"
 #include "commands/commandcodes.h"
 #include "instancechannel.h"
 #include "instancehandoff.h"
@@ -24,6 +25,27 @@ QStringList argumentsOf(int argc, char **argv)
     return arguments;
 }
 
+// --help and --version are answered here, and a mistyped switch ends the start before a
+// running player is handed anything; -1 lets the start go on.
+int AnswerWithoutPlaying(const QStringList &arguments)
+{
+    const CommandLineHelp::Verdict verdict = CommandLineHelp::Check(arguments);
+    switch (verdict.request) {
+    case CommandLineHelp::Request::Help:
+        QTextStream(stdout) << CommandLineHelp::HelpText();
+        return 0;
+    case CommandLineHelp::Request::Version:
+        QTextStream(stdout) << CommandLineHelp::VersionText();
+        return 0;
+    case CommandLineHelp::Request::Unknown:
+        QTextStream(stderr) << "tavrel: unknown switch \"" << verdict.unknown
+                            << "\" (tavrel --help lists them)\n";
+        return 2;
+    default:
+        return -1;
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -40,6 +62,8 @@ int main(int argc, char **argv)
     // `--report-first-frame` prints the milliseconds from process start to the
     // first painted frame (used by the benchmarks); it is not handed over.
     const bool reportFirstFrame = arguments.removeAll(QStringLiteral("--report-first-frame")) > 0;
+    if (const int status = AnswerWithoutPlaying(arguments); status >= 0)
+        return status;
 
     if (InstanceHandOff::IsInstanceRunning(endpoint)) {
         if (arguments.isEmpty())

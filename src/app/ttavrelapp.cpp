@@ -14,14 +14,17 @@
 #include "playlist/tplaylistmodel.h"
 #include "processpriority.h"
 #include "settings/inifile.h"
+#include "settings/openplaces.h"
 #include "settings/settingsstore.h"
 #include "settings/tdeferredsave.h"
 #include "tappplugins.h"
 #include "tcpumeter.h"
 #include "tdialoghost.h"
 #include "terrorreporter.h"
+#include "tfilechooser.h"
 #include "tmediadialogs.h"
 #include "tnooff.h"
+#include "tsettingshost.h"
 #include "tsubtitles.h"
 #include "ttavrelplayer.h"
 
@@ -50,6 +53,15 @@ TTavrelApp::~TTavrelApp()
 {
     if (m_graph)
         m_graph->SetActive(false);
+}
+
+TFileChooser &TTavrelApp::FileChooser()
+{
+    if (!m_fileChooser)
+        m_fileChooser = std::make_unique<TFileChooser>(m_window.get());
+    // The places can change in the settings between two dialogs.
+    m_fileChooser->SetPlaces(OpenPlaces::SidebarUrls(m_store->value(&TSettingsRecord::PlacesBar)));
+    return *m_fileChooser;
 }
 
 bool TTavrelApp::Listen(const QString &endpoint)
@@ -97,6 +109,7 @@ void TTavrelApp::FormCreate()
     CreatePlayListWindow();
     StartPlugins();
     WirePower();
+    WireMpris();
     RestoreWindowRect();
     m_window->show();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "cmdline/tavrelversion.h"
 #include "cmdline/tcommandline.h"
 #include "commands/tcommanddispatcher.h"
+#include "discs/idriveprovider.h"
 #include "iplayerhost.h"
 #include "lang/tlang.h"
 #include "playback/tquickvolume.h"
@@ -18,16 +20,20 @@ class IKeepAwake;
 class IPowerControl;
 class TCpuMeter;
 class TErrorReporter;
+class TFileChooser;
 class TFilterGraph;
 class TNoOff;
 class TInstanceServer;
 class TMediaDialogs;
 class TPluginHost;
 class TPlayListModel;
+class TSettingsHost;
 class TSettingsStore;
 class TSubtitles;
+enum class TDiscSource;
 class TTavrelPlayer;
 class TfmPlayList;
+class QWidget;
 struct PlaylistOutcome;
 struct TInstanceFrame;
 
@@ -39,7 +45,7 @@ class TTavrelApp : public QObject, public IPlayerHost
     Q_OBJECT
 
 public:
-    static constexpr const char *kVersionText = "0.6.1 beta 2";
+    static constexpr const char *kVersionText = TavrelVersion::kText;
     static constexpr const char *kWebAddress = "https://tavrel.org/";
 
     TTavrelApp(const QStringList &arguments, std::unique_ptr<TSettingsStore> store,
@@ -60,6 +66,8 @@ public:
     TFilterGraph *Graph() const { return m_graph; }
     TPlayListModel &Playlist() const { return *m_playlist; }
     TErrorReporter &ErrorReporter() const { return *m_errors; }
+    // The player's file dialogs; made with the main window as their parent on first use.
+    TFileChooser &FileChooser();
     const TSettingsRecord &Settings() const { return m_settings; }
     TSettingsRecord &MutableSettings() { return m_settings; }
     const TLang &Lang() const { return m_lang; }
@@ -67,6 +75,8 @@ public:
     // Plug-ins and tests add their own codes here.
     TCommandDispatcher &Dispatcher() { return m_dispatcher; }
     bool Exiting() const { return m_exiting; }
+    // Where the optical drives are read; the system's unless a test points them elsewhere.
+    void SetDriveProvider(std::unique_ptr<IDriveProvider> provider);
     bool ExitAtEnd() const { return m_exitAtEnd; }
 
     bool IsMediaActive() const;
@@ -158,7 +168,7 @@ private:
     void CloseCommand();
     void StartPlaylist();
     void HandOffOpen();
-    void RunOpenDialog();
+    void RunOpenDialog(QWidget *over = nullptr);
 
     // Opening and closing (ttavrelapp_open.cpp).
     bool RenderWithRetry(const QString &name);
@@ -176,7 +186,6 @@ private:
     void DvdNextChapter();
     void DvdPreviousChapter();
     qint32 DvdRelativeSeek(qint32 code, qint32 milliseconds);
-    qint32 PlayDiscCommand(qint32 source);
     void OnDVDTitleChange(int title);
     void OnDvdDomainChange(qint64 domain);
 
@@ -192,6 +201,11 @@ private:
     void RefreshSessionState();
     void SaveSessionState();
     void WatchSessionState();
+    // Discs and drives (ttavrelapp_discs.cpp).
+    void BindDiscCommands();
+    const IDriveProvider &DriveProvider() const;
+    qint32 PlayDiscFrom(TDiscSource source, QChar chosen);
+    qint32 RunDriveChooser();
 
     // Events of the graph.
     void OnGraphComplete();
@@ -201,10 +215,15 @@ private:
     friend class TDialogHost;
     void BindDialogCommands();
     void ApplyStoredPicture();
+    // The settings dialog (ttavrelapp_settings.cpp).
+    friend class TSettingsHost;
+    void BindSettingsCommands();
     // Power-off and the one-second timer (ttavrelapp_power.cpp).
     void WirePower();
     void ConfirmPowerOff();
     void FlipPowerOffAtEnd(bool &flag);
+    // The media-player service on the session bus (ttavrelapp_mpris.cpp).
+    void WireMpris();
 
     // Hooks of subsystems that are built separately; each is called at its
     // documented place and does nothing until its subsystem exists.
@@ -228,6 +247,7 @@ private:
     // Created on first use; the windows go before the main window that owns them.
     std::unique_ptr<TDialogHost> m_dialogHost;
     std::unique_ptr<TMediaDialogs> m_dialogs;
+    std::unique_ptr<TSettingsHost> m_settingsHost;
     TFilterGraph *m_graph = nullptr;
     TInstanceServer *m_server = nullptr;
     TMediaState m_media;
@@ -244,4 +264,7 @@ private:
     // Last, so that the plug-ins stop before anything they were lent goes away.
     std::unique_ptr<TAppPlugins> m_plugins;
     std::unique_ptr<TSubtitles> m_subtitles; // ttavrelapp_subtitles.cpp
+    mutable std::unique_ptr<IDriveProvider> m_driveProvider;
+    std::unique_ptr<TFileChooser> m_fileChooser;
+    bool m_discScanning = false;
 };

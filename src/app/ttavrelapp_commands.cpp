@@ -8,10 +8,10 @@
 #include "playlist/tplaylistmodel.h"
 #include "settings/settingsstore.h"
 #include "taboutbox.h"
+#include "tfilechooser.h"
 #include "ttavrelapp.h"
 #include "ttavrelplayer.h"
 
-#include <QFileDialog>
 #include <QMetaObject>
 
 qint32 TTavrelApp::SendCommand(qint32 code, qint32 param)
@@ -60,6 +60,8 @@ void TTavrelApp::BindCommands()
     BindDvdCommands();
     BindPlaylistCommands();
     BindDialogCommands();
+    BindDiscCommands();
+    BindSettingsCommands();
     m_dispatcher.Bind(Cmd::Exit, [this](qint32) {
         if (m_settings.SavePos_Enabled && IsMediaActive() && !IsDvdMode())
             SaveResumePosition();
@@ -129,23 +131,14 @@ void TTavrelApp::BindQueries()
     m_dispatcher.Bind(Cmd::QueryPlaylistVisible,
                       [this](qint32) { return IsPlaylistShowing() ? 1 : 0; });
     m_dispatcher.Bind(Cmd::QueryDvdMode, [this](qint32) { return IsDvdMode() ? 1 : 0; });
-    m_dispatcher.Bind(Cmd::QueryDrive, [this](qint32) {
-        const QString name = IsDvdMode()         ? m_graph->DvdDirectory()
-                             : m_media.MediaOpen ? m_media.Info.CurrentName
-                                                 : QString();
-        const QChar letter = name.isEmpty() ? QChar() : name.at(0).toUpper();
-        const int place = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").indexOf(letter);
-        return letter.isNull() ? 0 : place + 1;
-    });
 }
 
-void TTavrelApp::RunOpenDialog()
+void TTavrelApp::RunOpenDialog(QWidget *over)
 {
     const QString filter
         = MediaTexts::OpenDialogFilter(m_lang.GetLine(44), m_lang.GetLine(46), m_lang.GetLine(45));
-    const QStringList chosen
-        = QFileDialog::getOpenFileNames(m_window.get(), QString(), QString(),
-                                        MediaTexts::ToQtFilters(filter).join(QStringLiteral(";;")));
+    // Over the window that asked for it, so that a window kept on top cannot hide it.
+    const QStringList chosen = FileChooser().OpenMany(MediaTexts::ToQtFilters(filter), over);
     if (chosen.isEmpty())
         return;
     Perform(OpenFilesCommand(*m_playlist, chosen));

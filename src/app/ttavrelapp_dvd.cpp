@@ -3,8 +3,6 @@
 #include "appfolder.h"
 #include "commands/commandcodes.h"
 #include "discprobeclient.h"
-#include "discs/linuxdriveprovider.h"
-#include "discs/playdisc.h"
 #include "discs/tdiscdrives.h"
 #include "dvd/tdvdlanguagetable.h"
 #include "media/filtergraph.h"
@@ -117,8 +115,7 @@ bool TTavrelApp::StartDvdNavigator(const QString &pending)
 {
     m_graph->SetActive(true);
     NotifyPlugins(14);
-    const TLinuxDriveProvider provider;
-    const TDiscDrives drives(provider);
+    const TDiscDrives drives(DriveProvider());
     const QChar drive = pending.isEmpty() ? QChar() : drives.DriveOfPath(pending);
     // The disc reader crashes on some damaged navigation files: such a disc is refused after
     // it crashed a probe of its own, not the player.
@@ -253,7 +250,6 @@ void TTavrelApp::BindDvdCommands()
             m_graph->DvdShowMenu(menu);
         return 0;
     });
-    m_dispatcher.Bind(Cmd::PlayDisc, [this](qint32 source) { return PlayDiscCommand(source); });
 }
 
 void TTavrelApp::StepDvdTitle(int delta)
@@ -291,30 +287,4 @@ qint32 TTavrelApp::DvdRelativeSeek(qint32 code, qint32 milliseconds)
     int seconds = m_graph->DvdPositionSeconds();
     seconds += (code == Cmd::SeekBack ? -1 : 1) * (milliseconds / 1000);
     return m_graph->DvdPlayAtSeconds(qMax(0, seconds)) ? 0 : 1;
-}
-
-qint32 TTavrelApp::PlayDiscCommand(qint32 source)
-{
-    const TLinuxDriveProvider provider;
-    const TDiscDrives drives(provider);
-    TDiscPlayRequest request;
-    request.Source = static_cast<TDiscSource>(qBound(1, source, 3));
-    request.SelectDrive = m_settings.Select_Drive;
-    const TDiscPlay play = PlayDisc(drives, request);
-    switch (play.What) {
-    case TDiscPlay::Action::Nothing:
-        return 0;
-    case TDiscPlay::Action::OpenDvd:
-        m_media.PendingDvdPath = play.DvdPath;
-        OpenDvd();
-        return 1;
-    case TDiscPlay::Action::OpenFiles: {
-        const QString first = ApplyDiscPlay(play, *m_playlist);
-        if (first.isEmpty())
-            return 0;
-        OpenFile(first);
-        return 1;
-    }
-    }
-    return 0;
 }

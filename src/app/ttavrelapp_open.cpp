@@ -13,6 +13,7 @@
 #include "settings/settingsstore.h"
 #include "ttavrelapp.h"
 #include "ttavrelplayer.h"
+#include "tvideoarea.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -63,11 +64,15 @@ void TTavrelApp::OpenFile(const QString &name, int audioStream, int startSeconds
             }
         }
     }
-    if (name.isEmpty() || (!IsStreamUrl(name) && !QFileInfo(name).isFile()))
+    if (name.isEmpty() || (!IsStreamUrl(name) && !QFileInfo(name).isFile())) {
+        m_playlist->SetCurrent(-1);
         return;
+    }
 
     m_media.MediaOpen = true;
     CloseMedia();
+    // The old picture goes, but the idle logo must not flash up while the new one opens.
+    m_window->Glob->SetShowLogo(false);
     m_media.MediaOpen = true;
     // A stream may take its time to answer: the caption stays up meanwhile.
     ShowStatusTextIndex(kTextOpening, IsStreamUrl(name) ? kStreamOpeningTenths : 20, 1);
@@ -140,6 +145,7 @@ bool TTavrelApp::RenderWithRetry(const QString &name)
 {
     const auto fail = [this](int textIndex) {
         m_graph->SetActive(false);
+        m_window->ShowPicture({});
         m_playlist->SetCurrent(-1);
         if (textIndex >= 0)
             ShowStatusTextIndex(textIndex, 50, 1);
@@ -159,6 +165,7 @@ bool TTavrelApp::RenderWithRetry(const QString &name)
         return true;
     // A file without any video stream is not a film: it ends quietly.
     if (!m_graph->HasVideoStream()) {
+        m_playlist->SetCurrent(-1);
         CloseMedia();
         m_media.MediaOpen = false;
         return false;

@@ -10,6 +10,7 @@
 #include "settings/settingsstore.h"
 #include "ttavrelapp.h"
 #include "ttavrelplayer.h"
+#include "tvpanel.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -19,7 +20,8 @@ namespace {
 constexpr quint32 kDamagedDiscReadError = 0x80070001;
 constexpr int kTextVolume = 101;
 constexpr int kTextDamagedDisc = 130;
-constexpr int kVolumeStep = 100;
+// Commands 1 and 2 move the volume bar by its own step.
+constexpr int kVolumeStep = 500;
 constexpr int kVolumeMax = 10000;
 
 } // namespace
@@ -116,6 +118,8 @@ void TTavrelApp::StartPlaylist()
 
 void TTavrelApp::CloseCommand()
 {
+    if (m_window)
+        m_window->panTimeLine->hide();
     const bool wasOpen = m_media.MediaOpen;
     m_media.MediaOpen = false;
     m_media.PowerOffAtEndOfFilm = false;
@@ -156,6 +160,8 @@ void TTavrelApp::AbsoluteSeek(qint32 seconds)
 
 void TTavrelApp::OnGraphComplete()
 {
+    if (m_window)
+        m_window->panTimeLine->hide();
     const int duration = SendCommand(Cmd::QueryDuration, 0);
     CloseMedia();
     m_media.StillPicture = false;

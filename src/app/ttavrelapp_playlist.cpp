@@ -8,13 +8,13 @@
 #include "playlist/droppedfiles.h"
 #include "playlist/playlistcommands.h"
 #include "playlist/tplaylistmodel.h"
+#include "tfilechooser.h"
 #include "tfmplaylist.h"
 #include "themeloader.h"
 #include "ttavrelapp.h"
 #include "ttavrelplayer.h"
 
 #include <QCursor>
-#include <QFileDialog>
 
 void TTavrelApp::CreatePlayListWindow()
 {
@@ -57,9 +57,7 @@ void TTavrelApp::BindPlaylistCommands()
     m_dispatcher.Bind(Cmd::AddFiles, [this](qint32) {
         const QString filter = MediaTexts::OpenDialogFilter(m_lang.GetLine(44), m_lang.GetLine(46),
                                                             m_lang.GetLine(45));
-        const QStringList chosen = QFileDialog::getOpenFileNames(
-            m_window.get(), QString(), QString(),
-            MediaTexts::ToQtFilters(filter).join(QStringLiteral(";;")));
+        const QStringList chosen = FileChooser().OpenMany(MediaTexts::ToQtFilters(filter));
         if (!chosen.isEmpty())
             Perform(AddFilesCommand(*m_playlist, chosen));
         return 0;

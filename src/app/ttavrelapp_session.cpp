@@ -7,11 +7,14 @@
 #include "tfmplaylist.h"
 #include "ttavrelapp.h"
 #include "ttavrelplayer.h"
+#include "tvpanel.h"
 
 void TTavrelApp::RefreshSessionState()
 {
-    if (m_window)
+    if (m_window) {
         m_settings.RestSize = m_window->WindowedBounds();
+        m_settings.StartShowPlayPanel = m_window->pnPlay->isVisibleTo(m_window.get());
+    }
     m_settings.Volume = m_volumeBar;
     m_settings.PlayList = PlaylistToStoredText(*m_playlist);
     StorePlayListWindowState();

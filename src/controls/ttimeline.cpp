@@ -181,14 +181,20 @@ void TTimeLine::pressAt(QPoint point, TShiftState shift)
         setProgress(value);
 }
 
-void TTimeLine::mousePressEvent(QMouseEvent *event)
+void TTimeLine::press(QPoint point, TShiftState shift)
 {
-    const QPoint point = event->position().toPoint();
-    const TShiftState shift = shiftStateOf(event->modifiers(), event->buttons() | event->button());
     pressAt(point, shift);
     if (OnMouseDown)
         OnMouseDown(this, shift, point.x(), point.y(),
                     timeLineValueAt(m_look.kind, size(), m_look.maxValue, point));
+}
+
+void TTimeLine::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_dragging = true;
+    press(event->position().toPoint(),
+          shiftStateOf(event->modifiers(), event->buttons() | event->button()));
     event->accept();
 }
 
@@ -197,8 +203,9 @@ void TTimeLine::mouseMoveEvent(QMouseEvent *event)
     m_mouseOver = true;
     const QPoint point = event->position().toPoint();
     const TShiftState shift = shiftStateOf(event->modifiers(), event->buttons());
+    // A drag is a press at every place the pointer passes, events included.
     if (ToChangeMouseMove && event->buttons().testFlag(Qt::LeftButton))
-        pressAt(point, shift | TShiftFlag::ssLeft);
+        press(point, shift | TInputFlag::Left);
     if (OnMouseMove)
         OnMouseMove(this, shift, point.x(), point.y(),
                     timeLineValueAt(m_look.kind, size(), m_look.maxValue, point));
@@ -207,6 +214,8 @@ void TTimeLine::mouseMoveEvent(QMouseEvent *event)
 
 void TTimeLine::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (event->button() == Qt::LeftButton)
+        m_dragging = false;
     event->accept();
 }
 

@@ -72,6 +72,8 @@ public:
     void StepUp();
     void StepDown();
     bool MouseOver() const { return m_mouseOver; }
+    // The left button went down on the control and is still held.
+    bool IsDragging() const { return m_dragging; }
     // The picture of the control as it is painted (W x H).
     QImage picture() const;
 
@@ -97,12 +99,14 @@ protected:
 private:
     void changeLook(bool changed);
     void pressAt(QPoint point, TShiftState shift);
+    void press(QPoint point, TShiftState shift);
     int filledLength() const;
     const QImage &bitmap() const;
 
     TTimeLineLook m_look;
     int m_step = 0;
     bool m_mouseOver = false;
+    bool m_dragging = false;
     mutable QImage m_bitmap;
     mutable bool m_bitmapValid = false;
 };

@@ -39,7 +39,12 @@ void TVideoPopupMenu::ShowAt(int x, int y)
     if (OnPopup)
         OnPopup(this);
     if (m_rebuildNeeded || !m_window) {
-        delete m_window.data();
+        // A row's click can open its own menu again: the old window (and the row) may still
+        // be inside its event handler, so it goes once the event is done with.
+        if (m_window) {
+            m_window->hide();
+            m_window->deleteLater();
+        }
         m_window = new TVidMenuWnd(this, m_parentControl);
         m_window->raise();
         m_countdown = IntervalClose;
@@ -159,7 +164,9 @@ void TVideoPopupMenu::RowClicked(int itemIndex)
 
 void TVideoPopupMenu::closeTick()
 {
-    if (!IsOpen()) {
+    // A menu whose parent is hidden for a moment (the window minimised or going full screen)
+    // is still open: the countdown runs on, so that it cannot come back with no timer to close it.
+    if (!m_window || m_window->isHidden()) {
         m_closeTimer.stop();
         return;
     }

@@ -5,6 +5,8 @@
 #include "media/videowindow.h"
 #include "playlist/droppedfiles.h"
 #include "pluginwindowrules.h"
+#include "menus/iconclicks.h"
+#include "torimage.h"
 #include "tvideoarea.h"
 #include "tvideopopupmenu.h"
 #include "tvpanel.h"
@@ -76,6 +78,10 @@ void TTavrelPlayer::SetHost(IPlayerHost *host)
     for (const TVideoMenu menu : kAllVideoMenus)
         applyVideoMenuRules(menu);
     applyContextMenuRules();
+    for (TOrImage *button : {iMinim, iFullScr, iClose}) {
+        const QByteArray name = button->objectName().toLatin1();
+        button->setToolTip(text(IconHintIndex(std::string_view(name.constData(), name.size()))));
+    }
 }
 
 const TSettingsRecord &TTavrelPlayer::settings() const

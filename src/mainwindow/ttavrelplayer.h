@@ -2,6 +2,7 @@
 
 #include "input/inputshift.h"
 #include "input/tmouseinput.h"
+#include "input/wheelnotches.h"
 #include "menus/contextmenu.h"
 #include "menus/taction.h"
 #include "menus/videomenus.h"
@@ -307,6 +308,7 @@ private:
     int m_crop = 0;
 
     TMouseInput m_mouse;
+    TWheelNotches m_wheelNotches;
     QElapsedTimer m_inputClock;
     QWidget *m_mouseSource = nullptr; // the control of the event being handled
     bool m_cursorOnZoomSlider = false;

@@ -136,7 +136,8 @@ qint32 TTavrelPlayer::performAction(const TAction &action)
         RestoreWindow();
         break;
     case TActionKind::FrameStep:
-        if (m_host && m_host->Graph())
+        // Without a medium the engine would wait for a pause that never comes.
+        if (m_host && m_host->IsMediaActive() && m_host->Graph())
             m_host->Graph()->FrameStep();
         break;
     case TActionKind::PlayDiscMenu:
@@ -149,8 +150,8 @@ qint32 TTavrelPlayer::performAction(const TAction &action)
         ShowStatusText(QStringLiteral("Not found CD/DVD video"), kDiscNotFoundTenths, 1);
         break;
     case TActionKind::Help:
+        // The player minimises only for a page that is there to be read.
         CloseVideoMenus();
-        showMinimized();
         return m_host ? m_host->RunAction(action) : 0;
     case TActionKind::DvdSelectAt:
     case TActionKind::DvdActivateAt: {

@@ -21,15 +21,6 @@
 #include <utility>
 #include <vector>
 
-namespace {
-
-TInputShift inputShiftOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons)
-{
-    return TInputShift::fromInt(shiftStateOf(modifiers, buttons).toInt());
-}
-
-} // namespace
-
 void TTavrelPlayer::createInput()
 {
     m_inputClock.start();
@@ -41,19 +32,11 @@ void TTavrelPlayer::createInput()
     tClickWait->setTimerType(Qt::PreciseTimer);
     connect(tClickWait, &QTimer::timeout, this, &TTavrelPlayer::clickWaitTimer);
 
-    // A press, or a move with the left button held, seeks to the place under the pointer.
-    auto seekAt = [this](int value) {
+    // A press, and every move of a left-button drag (the slider reports it as a press), seeks
+    // to the place under the pointer.
+    pl->OnMouseDown = [this](TTimeLine *, TShiftState, int, int, int value) {
         PerformActions(TMouseInput::TimeLinePress(qBound(0, value, pl->maxValue())));
     };
-    pl->OnMouseDown = [seekAt](TTimeLine *, TShiftState, int, int, int value) { seekAt(value); };
-    auto hover = pl->OnMouseMove;
-    pl->OnMouseMove
-        = [hover, seekAt](TTimeLine *sender, TShiftState shift, int x, int y, int value) {
-              if (hover)
-                  hover(sender, shift, x, y, value);
-              if (shift.testFlag(TShiftFlag::ssLeft))
-                  seekAt(value);
-          };
     auto zoomMove = lZoom->OnMouseMove;
     lZoom->OnMouseMove
         = [this, zoomMove](TTimeLine *sender, TShiftState shift, int x, int y, int value) {
@@ -136,7 +119,7 @@ void TTavrelPlayer::TranslateKeyCommand(qint32 param)
 void TTavrelPlayer::keyPressEvent(QKeyEvent *event)
 {
     const int virtualKey = virtualKeyFromQt(event->key(), event->modifiers());
-    KeyDown(virtualKey, keyModifiers(inputShiftOf(event->modifiers(), {})));
+    KeyDown(virtualKey, keyModifiers(shiftStateOf(event->modifiers(), {})));
     event->accept();
 }
 
@@ -146,7 +129,7 @@ TMouseEvent TTavrelPlayer::mouseEventOf(const QMouseEvent *event, QWidget *sourc
     result.screenPos = event->globalPosition().toPoint();
     result.pos = event->position().toPoint();
     result.globPos = source == Glob ? result.pos : Glob->mapFromGlobal(result.screenPos);
-    result.shift = inputShiftOf(event->modifiers(), event->buttons());
+    result.shift = shiftStateOf(event->modifiers(), event->buttons());
     result.nowMs = m_inputClock.elapsed();
     return result;
 }
@@ -212,13 +195,18 @@ void TTavrelPlayer::TrayClick()
 
 void TTavrelPlayer::wheelEvent(QWheelEvent *event)
 {
-    const int delta = event->angleDelta().y();
-    if (delta == 0) {
+    const bool alt = event->modifiers().testFlag(Qt::AltModifier);
+    const QPoint delta = event->angleDelta();
+    if (delta.y() == 0 && !(alt && delta.x() != 0)) {
         event->ignore();
         return;
     }
-    const TInputShift shift = inputShiftOf(event->modifiers(), event->buttons());
-    PerformActions(m_mouse.Wheel(delta > 0, shift, InputState()));
+    // A report is never worth more than a few notches, whatever a device claims.
+    constexpr int kMostNotches = 10;
+    const int notches = qBound(-kMostNotches, m_wheelNotches.Add(delta, alt), kMostNotches);
+    const TInputShift shift = shiftStateOf(event->modifiers(), event->buttons());
+    for (int i = 0; i < qAbs(notches); ++i)
+        PerformActions(m_mouse.Wheel(notches > 0, shift, InputState()));
     event->accept();
 }
 

@@ -21,6 +21,7 @@ void TTavrelPlayer::FormResize()
     m_layout.pnStatus2 = pnStatus2->geometry();
     m_layout.pnTime = pnTime->geometry();
     m_layout.pnTime2 = pnTime2->geometry();
+    m_layout.pnTime2.setWidth(lbTime2->width());
     m_layout = ComputePanelLayout(Glob->size(), m_fullScreen, large, m_layout, m_layoutGlob);
     m_layoutGlob = Glob->size();
     applyLayout(m_layout);

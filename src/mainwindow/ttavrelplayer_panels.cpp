@@ -67,6 +67,9 @@ TTimeLine *makeSlider(QWidget *parent, const char *name, QRect geometry, TGaugeK
     slider->setMaxValue(maximum);
     slider->setStep(step);
     slider->setAntiAliasLevel(1);
+    // Every bar of the window is dragged with the left button; other buttons only report.
+    slider->ToChangeMouseMove = true;
+    slider->MouseShift = TInputFlag::Left;
     return slider;
 }
 

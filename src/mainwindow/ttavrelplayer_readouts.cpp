@@ -51,7 +51,9 @@ void TTavrelPlayer::SetTimeLine(int maximum, int position)
 {
     m_updatingReadouts = true;
     pl->setMaxValue(qMax(0, maximum));
-    pl->setProgress(position);
+    // While the user drags, the fill stays under the pointer, not at the last position played.
+    if (!pl->IsDragging())
+        pl->setProgress(position);
     m_updatingReadouts = false;
 }
 

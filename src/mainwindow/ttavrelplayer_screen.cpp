@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -41,11 +42,20 @@ void TTavrelPlayer::SetFullScreen(bool on)
         m_windowedBounds = geometry();
         QScreen *screen = screenAt(frameGeometry());
         layout()->setContentsMargins(0, 0, 0, 0);
-        setGeometry(screen ? screen->geometry() : geometry());
+        // The window manager's own full-screen state keeps docks and panels of the desktop
+        // below the picture; the window is put on the chosen monitor first, because that is
+        // the monitor the manager fills.
+        if (screen) {
+            if (windowHandle() && windowHandle()->screen() != screen)
+                windowHandle()->setScreen(screen);
+            setGeometry(screen->geometry());
+        }
+        setWindowState(windowState() | Qt::WindowFullScreen);
         raise();
     } else {
         const int b = kSizingBorder;
         layout()->setContentsMargins(b, b, b, b);
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
         if (m_windowedBounds.isValid())
             setGeometry(m_windowedBounds);
         if (!settings().TOPMOST && (windowFlags() & Qt::WindowStaysOnTopHint)) {

@@ -75,8 +75,11 @@ public:
     // device that cannot be opened) uses the automatic output. Call after
     // RenderFile; re-prerolls the graph when the output changes.
     bool AddPreferredAudioRenderer(const QString &rendererName);
-    // Display names of the audio outputs the system offers.
+    // Display names of the audio outputs the system offers, read afresh; opening a medium
+    // uses the list read last (or reads it once).
     static QStringList AudioRenderers();
+    // How many times the system was asked for its outputs in this process.
+    static int AudioOutputReadings();
 
     // --- time and position ---
     bool SetFrameFormat();

@@ -3,32 +3,64 @@
 #include "mediamath.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
-// The outputs the system offers, as GstDevice objects (caller unrefs the list).
-GList *ListAudioSinks()
+// The outputs the system offers. Asking the system takes up to seconds on some machines, so the
+// list is read once and kept; only the list for the user to choose from reads it again.
+struct AudioSinkList
 {
-    GstDeviceMonitor *monitor = gst_device_monitor_new();
-    gst_device_monitor_add_filter(monitor, "Audio/Sink", nullptr);
-    GList *devices = gst_device_monitor_get_devices(monitor);
-    gst_object_unref(monitor);
-    return devices;
+    std::vector<GstDevice *> devices;
+    bool listed = false;
+    int readings = 0;
+
+    void Read()
+    {
+        for (GstDevice *device : devices)
+            gst_object_unref(device);
+        devices.clear();
+        GstDeviceMonitor *monitor = gst_device_monitor_new();
+        gst_device_monitor_add_filter(monitor, "Audio/Sink", nullptr);
+        GList *found = gst_device_monitor_get_devices(monitor);
+        gst_object_unref(monitor);
+        for (GList *item = found; item; item = item->next)
+            devices.push_back(static_cast<GstDevice *>(item->data));
+        g_list_free(found); // the references now belong to the list
+        listed = true;
+        ++readings;
+    }
+};
+
+AudioSinkList &AudioSinks()
+{
+    static AudioSinkList list;
+    return list;
+}
+
+const std::vector<GstDevice *> &KnownAudioSinks()
+{
+    AudioSinkList &list = AudioSinks();
+    if (!list.listed)
+        list.Read();
+    return list.devices;
+}
+
+QString DisplayName(GstDevice *device)
+{
+    gchar *name = gst_device_get_display_name(device);
+    const QString result = QString::fromUtf8(name);
+    g_free(name);
+    return result;
 }
 
 GstElement *CreateAudioSink(const QString &name)
 {
-    GList *devices = ListAudioSinks();
-    GstElement *sink = nullptr;
-    for (GList *item = devices; item && !sink; item = item->next) {
-        auto *device = static_cast<GstDevice *>(item->data);
-        gchar *displayName = gst_device_get_display_name(device);
-        if (QString::fromUtf8(displayName) == name)
-            sink = gst_device_create_element(device, nullptr);
-        g_free(displayName);
+    for (GstDevice *device : KnownAudioSinks()) {
+        if (DisplayName(device) == name)
+            return gst_device_create_element(device, nullptr);
     }
-    g_list_free_full(devices, gst_object_unref);
-    return sink;
+    return nullptr;
 }
 
 } // namespace
@@ -70,15 +102,18 @@ int TFilterGraph::CurrentAudioStream() const
 QStringList TFilterGraph::AudioRenderers()
 {
     EnsureFrameworkInitialized();
+    AudioSinkList &list = AudioSinks();
+    // Whoever shows the choice wants the outputs present now.
+    list.Read();
     QStringList names;
-    GList *devices = ListAudioSinks();
-    for (GList *item = devices; item; item = item->next) {
-        gchar *displayName = gst_device_get_display_name(static_cast<GstDevice *>(item->data));
-        names.append(QString::fromUtf8(displayName));
-        g_free(displayName);
-    }
-    g_list_free_full(devices, gst_object_unref);
+    for (GstDevice *device : list.devices)
+        names.append(DisplayName(device));
     return names;
+}
+
+int TFilterGraph::AudioOutputReadings()
+{
+    return AudioSinks().readings;
 }
 
 bool TFilterGraph::AddPreferredAudioRenderer(const QString &rendererName)

@@ -23,25 +23,38 @@ TCommandLine TCommandLine::parse(const QStringList &arguments)
 {
     TCommandLine line;
     line.arguments = arguments;
-    for (const QString &raw : arguments) {
-        const QString argument = raw.trimmed().toUpper();
-        int number = 0;
-        if (argument == QLatin1StringView("-FS"))
-            line.fullScreen = true;
-        else if (argument == QLatin1StringView("-SP"))
-            line.showPlaylist = true;
-        else if (argument == QLatin1StringView("-EEND"))
-            line.exitAtEnd = true;
-        else if (argument == QLatin1StringView("-MP"))
-            line.rememberPositions = true;
-        else if (argument == QLatin1StringView("-PAN"))
-            line.pan = true;
-        else if (takeNumber(argument, QLatin1StringView("-STIME="), 0, &number))
-            line.startSeconds = number;
-        else if (takeNumber(argument, QLatin1StringView("-ZOOM="), 0, &number))
-            line.zoom = number;
-        else if (takeNumber(argument, QLatin1StringView("-AS"), 1, &number))
-            line.audioStream = number;
-    }
+    for (const QString &raw : arguments)
+        line.apply(raw);
     return line;
+}
+
+bool TCommandLine::isSwitch(const QString &argument)
+{
+    TCommandLine scratch;
+    return scratch.apply(argument);
+}
+
+bool TCommandLine::apply(const QString &raw)
+{
+    const QString argument = raw.trimmed().toUpper();
+    int number = 0;
+    if (argument == QLatin1StringView("-FS"))
+        fullScreen = true;
+    else if (argument == QLatin1StringView("-SP"))
+        showPlaylist = true;
+    else if (argument == QLatin1StringView("-EEND"))
+        exitAtEnd = true;
+    else if (argument == QLatin1StringView("-MP"))
+        rememberPositions = true;
+    else if (argument == QLatin1StringView("-PAN"))
+        pan = true;
+    else if (takeNumber(argument, QLatin1StringView("-STIME="), 0, &number))
+        startSeconds = number;
+    else if (takeNumber(argument, QLatin1StringView("-ZOOM="), 0, &number))
+        zoom = number;
+    else if (takeNumber(argument, QLatin1StringView("-AS"), 1, &number))
+        audioStream = number;
+    else
+        return false;
+    return true;
 }

@@ -20,9 +20,14 @@ struct TCommandLine
     std::optional<int> zoom;        // "-ZOOM=" n, applied as zoom bar n + 25
 
     static TCommandLine parse(const QStringList &arguments);
+    // True for an argument that parse() takes as one of the switches above.
+    static bool isSwitch(const QString &argument);
 
     bool isEmpty() const { return arguments.isEmpty(); }
     QString firstArgument() const { return arguments.value(0); }
+
+private:
+    bool apply(const QString &argument);
 };
 
 // A whole number as the player reads numbers typed by people: surrounding

@@ -2,8 +2,7 @@
 
 #include <QFlags>
 
-// Keys and mouse buttons held during an input event. The bits are those of the
-// controls' shift state, so one converts to the other with a cast of the integer.
+// Keys and mouse buttons held during an input event; the plug-ins get the same bits.
 enum class TInputFlag {
     Shift = 0x01,
     Alt = 0x02,

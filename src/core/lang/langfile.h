@@ -1,6 +1,7 @@
 #pragma once
 
 #include "builtintexts.h"
+#include "settings/inifile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,13 +10,13 @@
 #include <bitset>
 
 // What one language file offers: the texts of section "recal", keyed by index.
-// The file is an ini file written by hand by translators, so every oddity of the
-// input is tolerated and simply contributes nothing.
+// The file is an ini file written by hand by translators, with the ini rules of the
+// settings file; every oddity of the input is tolerated and simply contributes nothing.
 class LangFile
 {
 public:
     // A real language file is a few kilobytes; anything near these limits is not one.
-    static constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
+    static constexpr qint64 kMaxFileBytes = TIniFile::kMaxFileBytes;
     static constexpr qsizetype kMaxTextLength = 1024;
 
     static LangFile parse(QStringView text);
@@ -28,8 +29,8 @@ public:
     QString text(int index) const;
 
 private:
-    void addLine(QStringView line, bool &inSection);
-    void addKey(QStringView key, QStringView value);
+    static LangFile fromIni(const TIniFile &ini);
+    void addKey(QStringView key, const QString &value);
 
     std::array<QString, BuiltInTexts::kAllCount> m_texts;
     std::bitset<BuiltInTexts::kAllCount> m_seen;

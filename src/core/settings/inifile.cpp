@@ -55,7 +55,11 @@ bool TIniFile::load(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    *this = TIniFile(LegacyText::decode(file.readAll()));
+    // The size can change between the check and the read; never take more than the limit.
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (bytes.size() > kMaxFileBytes)
+        return false;
+    *this = TIniFile(LegacyText::decode(bytes));
     return true;
 }
 
@@ -89,21 +93,31 @@ std::optional<TIniFile::Entry> TIniFile::parseKeyLine(const QString &line)
     return Entry{trimmed(t.left(eq)), trimmed(t.mid(eq + 1))};
 }
 
-std::optional<QString> TIniFile::value(const QString &section, const QString &key) const
+void TIniFile::forEachKey(
+    const QString &section,
+    const std::function<void(const QString &key, const QString &value)> &visit) const
 {
     bool inSection = false;
-    for (int i = 0; i < m_lines.size(); ++i) {
-        if (const auto name = parseSectionLine(m_lines.at(i))) {
+    for (const QString &line : m_lines) {
+        if (const auto name = parseSectionLine(line)) {
             inSection = sameName(*name, section);
             continue;
         }
         if (!inSection)
             continue;
-        const auto entry = parseKeyLine(m_lines.at(i));
-        if (entry && sameName(entry->key, key))
-            return entry->value;
+        if (const auto entry = parseKeyLine(line))
+            visit(entry->key, entry->value);
     }
-    return std::nullopt;
+}
+
+std::optional<QString> TIniFile::value(const QString &section, const QString &key) const
+{
+    std::optional<QString> found;
+    forEachKey(section, [&](const QString &name, const QString &text) {
+        if (!found && sameName(name, key))
+            found = text;
+    });
+    return found;
 }
 
 QString TIniFile::string(const QString &section, const QString &key, const QString &fallback) const
@@ -156,6 +170,23 @@ void TIniFile::setValue(const QString &section, const QString &key, const QStrin
         m_lines.append(QString());
     m_lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
     m_lines.append(line);
+}
+
+void TIniFile::removeKey(const QString &section, const QString &key)
+{
+    bool inSection = false;
+    for (int i = 0; i < m_lines.size();) {
+        if (const auto name = parseSectionLine(m_lines.at(i))) {
+            inSection = sameName(*name, section);
+            ++i;
+            continue;
+        }
+        const auto entry = inSection ? parseKeyLine(m_lines.at(i)) : std::nullopt;
+        if (entry && sameName(entry->key, key))
+            m_lines.removeAt(i);
+        else
+            ++i;
+    }
 }
 
 QString TIniFile::text() const

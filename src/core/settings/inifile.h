@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // An ini text with the rules both "tavrel.ini" and the language files follow: each line is
@@ -31,6 +32,13 @@ public:
 
     // Replaces the first value of the key, or adds the key (and the section) when absent.
     void setValue(const QString &section, const QString &key, const QString &value);
+    // Drops every line of the key in every section of that name.
+    void removeKey(const QString &section, const QString &key);
+
+    // Every key line of the sections of that name, in file order, repeated keys included.
+    void
+    forEachKey(const QString &section,
+               const std::function<void(const QString &key, const QString &value)> &visit) const;
 
     QString text() const;
 

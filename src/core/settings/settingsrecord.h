@@ -85,6 +85,9 @@ struct TSettingsRecord
     bool ExitNoSaveOne;
     QString PlayList;
     QRect UnInfoRestSize;
+    // The open dialog's sidebar folders, one line per place of the settings page (an empty
+    // line keeps that place's default).
+    QString PlacesBar;
 
     // Subtitles: shown at all, and the language chosen first (empty: the first
     // file or track).

@@ -333,14 +333,8 @@ bool TSettingsStore::updateIniFile(const TSettingsRecord &record, const QString 
 
 int TSettingsStore::countPlaylistLines(const QString &text)
 {
-    if (text.isEmpty())
-        return 0;
-    QString normal = text;
-    normal.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    normal.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    int lines = static_cast<int>(normal.count(QLatin1Char('\n')));
-    // A final line break ends the last line; it does not start another.
-    if (!normal.endsWith(QLatin1Char('\n')))
-        ++lines;
-    return lines;
+    // As the restore reads the list: every run of text between line breaks is an entry, and
+    // empty lines are none.
+    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
+    return static_cast<int>(QStringView(text).split(lineBreak, Qt::SkipEmptyParts).size());
 }

@@ -94,6 +94,7 @@ const TSettingDef kTable[] = {
     {.name = "UnInfoRestSize", .field = &R::UnInfoRestSize},
     {.name = "SubtitlesOn", .field = &R::SubtitlesOn, .group = G::FirstPaint, .intDefault = 1},
     {.name = "SubtitleLanguage", .field = &R::SubtitleLanguage, .group = G::FirstPaint},
+    {.name = "PlacesBar", .field = &R::PlacesBar},
 
     // Subkeys.
     {.name = "Hard_Brightness", .field = &R::Hard_Brightness, .place = TSettingPlace::SubKey, .section = "ImpProp", .intDefault = 750},

@@ -181,3 +181,34 @@ TEST_F(TVideoPopupMenuTest, HotRowsAreClearedWhenReopened)
     menu.ShowAt(3, 37);
     EXPECT_FALSE(row(0)->Hot());
 }
+
+TEST_F(TVideoPopupMenuTest, KeepsCountingWhileItsParentIsHidden)
+{
+    menu.IntervalClose = 3;
+    menu.ShowAt(3, 37);
+    screen.hide();
+    QTest::qWait(150);
+    screen.show();
+    // Closed within its time-out after coming back, not left open for good.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !menu.IsOpen(); }, 1000));
+    EXPECT_TRUE(menu.Window()->isHidden());
+}
+
+TEST_F(TVideoPopupMenuTest, ItemThatReopensItsMenuDoesNotDeleteTheRowUnderTheClick)
+{
+    // The item changes the menu and opens it again, which builds a new window.
+    menu.Items()->Item(0)->OnClick = [this](TMenuItem *) {
+        menu.Items()->Item(3)->setVisible(false);
+        menu.ShowAt(3, 37);
+    };
+    menu.ShowAt(3, 37);
+    const QPointer<TVidMenuWnd> first = menu.Window();
+    const QPointer<TVMenuItem> clickedRow = row(0);
+    click(row(0));
+    EXPECT_TRUE(clickedRow) << "the row was deleted inside its own event handler";
+    EXPECT_NE(menu.Window(), first.data());
+    EXPECT_TRUE(menu.IsOpen());
+    EXPECT_TRUE(first && first->isHidden());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(first);
+}

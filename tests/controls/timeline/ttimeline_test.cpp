@@ -163,20 +163,20 @@ TEST(TTimeLine, PressSetsTheValueUnderThePointer)
     EXPECT_EQ(slider->progress(), 900);
     EXPECT_EQ(record.downs, 1);
     EXPECT_EQ(record.lastDownPos, 900);
-    EXPECT_TRUE(record.lastShift.testFlag(TShiftFlag::ssLeft));
+    EXPECT_TRUE(record.lastShift.testFlag(TInputFlag::Left));
 }
 
 TEST(TTimeLine, MouseShiftFiltersPressesButEventsStillFire)
 {
     Recorded record;
     auto slider = makeSlider(record);
-    slider->MouseShift = TShiftFlag::ssLeft;
+    slider->MouseShift = TInputFlag::Left;
     slider->setProgress(10);
     sendMouse(slider.get(), QEvent::MouseButtonPress, {150, 8}, Qt::RightButton, Qt::RightButton);
     EXPECT_EQ(slider->progress(), 10);
     EXPECT_EQ(record.downs, 1);
     EXPECT_EQ(record.lastDownPos, 75);
-    slider->MouseShift = TShiftFlag::ssLeft | TShiftFlag::ssCtrl;
+    slider->MouseShift = TInputFlag::Left | TInputFlag::Ctrl;
     sendMouse(slider.get(), QEvent::MouseButtonPress, {150, 8}, Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(slider->progress(), 10);
     sendMouse(slider.get(), QEvent::MouseButtonPress, {150, 8}, Qt::LeftButton, Qt::LeftButton,
@@ -205,6 +205,30 @@ TEST(TTimeLine, DragChangesOnlyWithLeftButtonAndReportsUnclampedValues)
     EXPECT_EQ(record.lastMovePos, 130);
     EXPECT_EQ(record.moves, 4);
     EXPECT_TRUE(slider->MouseOver());
+    // Each left-button move is a press: it is reported as one, with the unclamped value.
+    EXPECT_EQ(record.downs, 2);
+    EXPECT_EQ(record.lastDownPos, 130);
+    EXPECT_TRUE(record.lastShift.testFlag(TInputFlag::Left));
+}
+
+TEST(TTimeLine, LeftOnlyShiftLetsADragThroughButNotARightPress)
+{
+    Recorded record;
+    auto slider = makeSlider(record);
+    slider->ToChangeMouseMove = true;
+    slider->MouseShift = TInputFlag::Left;
+    slider->setProgress(0);
+    sendMouse(slider.get(), QEvent::MouseButtonPress, {100, 8}, Qt::RightButton, Qt::RightButton);
+    EXPECT_EQ(slider->progress(), 0);
+    EXPECT_FALSE(slider->IsDragging());
+    sendMouse(slider.get(), QEvent::MouseButtonPress, {40, 8}, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_TRUE(slider->IsDragging());
+    EXPECT_EQ(slider->progress(), 20);
+    sendMouse(slider.get(), QEvent::MouseMove, {120, 8}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(slider->progress(), 60);
+    sendMouse(slider.get(), QEvent::MouseButtonRelease, {120, 8}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_FALSE(slider->IsDragging());
+    EXPECT_EQ(record.downs, 3);
 }
 
 TEST(TTimeLine, EmptyRangeKeepsProgressAtZero)

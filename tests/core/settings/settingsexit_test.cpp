@@ -1,5 +1,8 @@
+#include "playlist/playlistregistry.h"
+#include "playlist/tplaylistmodel.h"
 #include "storefixture.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,7 +30,19 @@ INSTANTIATE_TEST_SUITE_P(Texts, PlaylistLines,
                                            LinesCase{"a.avi\r\n", 1},
                                            LinesCase{"a.avi\r\nb.avi", 2},
                                            LinesCase{"a.avi\nb.avi\n", 2},
-                                           LinesCase{"a\r\n\r\nc\r\n", 3}, LinesCase{"a\rb", 2}));
+                                           LinesCase{"a\r\n\r\nc\r\n", 2}, LinesCase{"a\rb", 2},
+                                           LinesCase{"\r\n\r\n", 0},
+                                           LinesCase{"\n\na.avi\n\n", 1}));
+
+// The count decides whether a stored list is worth keeping, so it must see the entries the
+// restore makes of the same text.
+TEST_P(PlaylistLines, AgreesWithTheRestore)
+{
+    TPlayListModel model(QDir::tempPath() + QLatin1Char('/'));
+    RestorePlaylistFromText(model, QString::fromUtf8(GetParam().text));
+    EXPECT_EQ(TSettingsStore::countPlaylistLines(QString::fromUtf8(GetParam().text)),
+              model.Count());
+}
 
 struct ExitCase
 {

@@ -253,6 +253,7 @@ TEST_F(StoreTest, StoresEveryValueUnderItsDocumentedNameAndForm)
                             "UnInfoRestSize",
                             "SubtitlesOn",
                             "SubtitleLanguage",
+                            "PlacesBar",
                             "ImpProp/Hard_Brightness",
                             "ImpProp/Hard_Contrast",
                             "ImpProp/Hard_Saturation",

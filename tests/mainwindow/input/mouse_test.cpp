@@ -119,6 +119,32 @@ TEST_F(MouseTest, WheelOverTimeLineSeeksTenSeconds)
                                                                        {Cmd::SeekBack, 10000}}));
 }
 
+void sendWheel(QWidget *window, QPoint angle, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    const QPointF global = window->mapToGlobal(QPointF(window->rect().center()));
+    QWheelEvent wheel(window->mapFromGlobal(global), global, QPoint(), angle, Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window, &wheel);
+}
+
+// A touchpad reports one notch in small parts; Alt turns the wheel into a horizontal one on X11.
+TEST_F(MouseTest, WheelCountsNotchesOfOneHundredTwenty)
+{
+    window.SetVolumeBar(5000);
+    QCursor::setPos(window.Glob->mapToGlobal(pictureCentre()));
+    for (int i = 0; i < 10; ++i)
+        sendWheel(&window, {0, 12});
+    EXPECT_EQ(window.VolumeBar(), 5500);
+    sendWheel(&window, {0, -240});
+    EXPECT_EQ(window.VolumeBar(), 4500);
+
+    host.sent.clear();
+    sendWheel(&window, {120, 0}, Qt::AltModifier);
+    sendWheel(&window, {-120, 0}, Qt::AltModifier);
+    EXPECT_EQ(host.commands(),
+              (std::vector<std::pair<qint32, qint32>>{{Cmd::CropMore, 0}, {Cmd::CropLess, 0}}));
+}
+
 TEST_F(MouseTest, WheelOverPictureStepsVolume)
 {
     window.SetVolumeBar(5000);
@@ -146,6 +172,71 @@ void moveOver(QWidget *widget, QPoint pos, Qt::MouseButtons buttons = Qt::NoButt
     QMouseEvent move(QEvent::MouseMove, QPointF(pos), widget->mapToGlobal(QPointF(pos)),
                      Qt::NoButton, buttons, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
+}
+
+// Presses and releases of one button alone (QTest remembers buttons other tests left down).
+void pressOn(QWidget *widget, Qt::MouseButton button, QPoint pos)
+{
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(pos), widget->mapToGlobal(QPointF(pos)),
+                      button, button, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+}
+
+void releaseOn(QWidget *widget, Qt::MouseButton button, QPoint pos)
+{
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(pos),
+                        widget->mapToGlobal(QPointF(pos)), button, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+// The bars follow a left-button drag; another button only reports the press.
+TEST_F(MouseTest, VolumeAndZoomBarsDragWithTheLeftButton)
+{
+    window.SetVolumeBar(0);
+    window.PanVolume->ShowPanel();
+    TTimeLine *volume = window.lVolume;
+    const int x = volume->width() / 2;
+    pressOn(volume, Qt::RightButton, QPoint(x, 0));
+    releaseOn(volume, Qt::RightButton, QPoint(x, 0));
+    EXPECT_EQ(window.VolumeBar(), 0);
+    pressOn(volume, Qt::LeftButton, QPoint(x, volume->height() - 1));
+    moveOver(volume, QPoint(x, volume->height() / 2), Qt::LeftButton);
+    EXPECT_NEAR(window.VolumeBar(), 5000, 50);
+    moveOver(volume, QPoint(x, 0), Qt::LeftButton);
+    EXPECT_EQ(window.VolumeBar(), 10000);
+    releaseOn(volume, Qt::LeftButton, QPoint(x, 0));
+
+    window.PanZoom->ShowPanel();
+    TTimeLine *zoom = window.lZoom;
+    pressOn(zoom, Qt::LeftButton, QPoint(x, zoom->height() / 2));
+    moveOver(zoom, QPoint(x, 0), Qt::LeftButton);
+    EXPECT_EQ(zoom->progress(), zoom->maxValue());
+    releaseOn(zoom, Qt::LeftButton, QPoint(x, 0));
+}
+
+// Dragging along the time line seeks at every step, and the readout timer does not pull the
+// fill back to the place still playing until the button is let go.
+TEST_F(MouseTest, TimeLineDragSeeksAndTheFillFollowsThePointer)
+{
+    window.SetTimeLine(1000, 100);
+    window.panTimeLine->ShowPanel();
+    TTimeLine *line = window.pl;
+    pressOn(line, Qt::LeftButton, QPoint(line->width() / 4, 5));
+    moveOver(line, QPoint(line->width() / 2, 5), Qt::LeftButton);
+    moveOver(line, QPoint(line->width() * 3 / 4, 5), Qt::LeftButton);
+    std::vector<qint32> seeks;
+    for (const auto &command : host.commands()) {
+        if (command.first == Cmd::SeekTo)
+            seeks.push_back(command.second);
+    }
+    ASSERT_EQ(seeks.size(), 3u);
+    EXPECT_NEAR(seeks[1], 500, 30);
+    EXPECT_NEAR(seeks[2], 750, 30);
+    window.SetTimeLine(1000, 100);
+    EXPECT_NEAR(line->progress(), 750, 30);
+    releaseOn(line, Qt::LeftButton, QPoint(line->width() * 3 / 4, 5));
+    window.SetTimeLine(1000, 100);
+    EXPECT_EQ(line->progress(), 100);
 }
 
 // With the picture zoomed a right-button drag pans it and the release opens nothing; without

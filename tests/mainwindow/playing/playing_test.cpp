@@ -98,4 +98,15 @@ TEST_F(PlayingTest, CursorHidesAfterThreeSecondsOnlyWhileRunning)
     EXPECT_NE(window.Glob->cursor().shape(), Qt::BlankCursor);
 }
 
+// The pause button and Alt+Right step a frame only of a medium that plays or is paused; a
+// rendered but stopped graph is left alone instead of being waited on.
+TEST_F(PlayingTest, FrameStepNeedsAnActiveMedium)
+{
+    graph.Stop();
+    ASSERT_FALSE(host.IsMediaActive());
+    const int before = graph.State();
+    window.PerformActions({TAction::of(TActionKind::FrameStep)});
+    EXPECT_EQ(graph.State(), before);
+}
+
 } // namespace

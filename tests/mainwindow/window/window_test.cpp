@@ -5,6 +5,7 @@
 #include "media/videowindow.h"
 #include "skinfonts.h"
 #include "testhost.h"
+#include "torimage.h"
 #include "ttavrelplayer.h"
 #include "ttimeline.h"
 #include "tvideoarea.h"
@@ -69,7 +70,14 @@ TEST_P(WindowLayoutTest, PanelsSitWhereTheLayoutPutsThem)
     EXPECT_EQ(window.PanVolume->geometry(), c.volume);
     EXPECT_EQ(window.pnPlay->geometry(), c.play);
     EXPECT_EQ(window.PanZoom->geometry(), c.zoom);
-    EXPECT_EQ(window.pnTime2->geometry(), c.largeClock);
+    // The large clock is as wide as its label (the table has the label's design width, 133)
+    // and keeps its centre.
+    const QRect clock = window.pnTime2->geometry();
+    EXPECT_EQ(clock.width(), window.lbTime2->width());
+    EXPECT_EQ(clock.top(), c.largeClock.top());
+    EXPECT_EQ(clock.height(), c.largeClock.height());
+    EXPECT_NEAR(clock.left() + clock.width() / 2.0, c.largeClock.left() + c.largeClock.width() / 2.0,
+                1.0);
     // Controls inside follow their panels.
     EXPECT_EQ(window.pl->geometry(), QRect(0, 20, c.timeLine.width(), 16));
     EXPECT_EQ(window.lVolume->geometry().bottom(), c.volume.height() - 1);
@@ -369,6 +377,22 @@ TEST_F(WindowTest, ReadoutTimerFillsTheTimeLineFromThePlayer)
     // The readout's own updates of the slider never seek.
     for (const auto &[code, param] : host.sent)
         EXPECT_NE(code, Cmd::SeekTo);
+}
+
+// The window buttons name what they do; the large clock is as wide as its label after a resize.
+TEST_F(WindowTest, WindowButtonsHintAndTheLargeClockFitsItsLabel)
+{
+    EXPECT_EQ(window.iMinim->toolTip(), QStringLiteral("text41"));
+    EXPECT_EQ(window.iFullScr->toolTip(), QStringLiteral("text42"));
+    EXPECT_EQ(window.iClose->toolTip(), QStringLiteral("text43"));
+
+    window.ShowLargeClock(10);
+    resizeGlob({500, 380});
+    EXPECT_EQ(window.pnTime2->width(), window.lbTime2->width());
+    window.pnTime2->hide(); // the clock would write its own caption again
+    window.lbTime2->resize(200, window.lbTime2->height());
+    resizeGlob({520, 380});
+    EXPECT_EQ(window.pnTime2->width(), 200);
 }
 
 } // namespace

@@ -76,6 +76,26 @@ TEST(AudioStreams, PreferredRendererFallsBackToTheAutomaticOutput)
     EXPECT_TRUE(MediaTest::WaitUntil([&] { return graph.CurrentPosition() > 1'000'000; }));
 }
 
+// Choosing a named output must not ask the system for its outputs at every opening.
+TEST(AudioStreams, OutputListIsReadOnceForAllOpenings)
+{
+    TFilterGraph graph;
+    graph.SetActive(true);
+    ASSERT_EQ(graph.RenderFile(Clip("two-audio.mp4")), 0);
+    graph.AddPreferredAudioRenderer(QStringLiteral("No such output 42"));
+    const int readings = TFilterGraph::AudioOutputReadings();
+    EXPECT_GE(readings, 1);
+    for (int i = 0; i < 3; ++i) {
+        graph.ClearGraph();
+        ASSERT_EQ(graph.RenderFile(Clip("two-audio.mp4")), 0);
+        graph.AddPreferredAudioRenderer(QStringLiteral("No such output 42"));
+    }
+    EXPECT_EQ(TFilterGraph::AudioOutputReadings(), readings);
+    // The list offered to the user is read afresh.
+    TFilterGraph::AudioRenderers();
+    EXPECT_EQ(TFilterGraph::AudioOutputReadings(), readings + 1);
+}
+
 struct VolumeCase
 {
     int bar;
