@@ -214,11 +214,15 @@ bool TFilterGraph::SelectSubtitleStream(int n)
             return false;
     }
     const bool valid = n >= 1 && n <= CountSubtitleStreams();
+    const int before = CurrentSubtitleStream();
     d->subtitlesShown = valid;
     if (valid)
         g_object_set(d->pipeline, "current-text", n - 1, nullptr);
     d->ApplySubtitleSwitch();
-    d->RefreshPausedFrame();
+    // A paused picture shows the change at once; with nothing changed it is left
+    // alone, since a still picture is decoded anew to be refreshed.
+    if (CurrentSubtitleStream() != before)
+        d->RefreshPausedFrame();
     return valid || n == 0;
 }
 
