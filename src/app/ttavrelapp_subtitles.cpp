@@ -2,11 +2,11 @@
 // menu, the key and by dropping a subtitle file on the window.
 #include "media/filtergraph.h"
 #include "subtitles/subtitlefiles.h"
+#include "tfilechooser.h"
 #include "tsubtitles.h"
 #include "ttavrelapp.h"
 #include "ttavrelplayer.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 
 namespace {
@@ -32,17 +32,18 @@ void TTavrelApp::StartSubtitles()
 
 QStringList TTavrelApp::SubtitleTrackLanguages() const
 {
-    return IsMediaActive() && !IsDvdMode() ? m_subtitles->TrackLanguages() : QStringList();
+    // A disc's sub-picture streams are listed and chosen as a file's tracks are.
+    return IsMediaActive() ? m_subtitles->TrackLanguages() : QStringList();
 }
 
 int TTavrelApp::CurrentSubtitleTrack() const
 {
-    return IsMediaActive() && !IsDvdMode() ? m_subtitles->CurrentTrack() : 0;
+    return IsMediaActive() ? m_subtitles->CurrentTrack() : 0;
 }
 
 qint32 TTavrelApp::RunSubtitleAction(const TAction &action)
 {
-    if (!IsMediaActive() || IsDvdMode())
+    if (!IsMediaActive())
         return 0;
     switch (action.kind) {
     case TActionKind::SubtitleTrack:
@@ -55,11 +56,13 @@ qint32 TTavrelApp::RunSubtitleAction(const TAction &action)
         return track;
     }
     case TActionKind::LoadSubtitleFile: {
+        // A disc brings its own; a file cannot be laid over its menus.
+        if (IsDvdMode())
+            return 0;
         const QString filter = m_lang.GetLine(kTextSubtitleFiles)
                                + QStringLiteral(" (*.srt *.ass *.ssa *.vtt *.sub)");
         const QString folder = QFileInfo(m_media.Info.CurrentName).path();
-        const QString chosen
-            = QFileDialog::getOpenFileName(m_window.get(), QString(), folder, filter);
+        const QString chosen = FileChooser().OpenOne({filter}, nullptr, folder);
         return !chosen.isEmpty() && m_subtitles->LoadFile(chosen) ? 1 : 0;
     }
     default:

@@ -181,10 +181,10 @@ void TTavrelPlayer::buildContextMenu()
     if (QMenu *subtitles = PmMain->findChild<QMenu *>(QStringLiteral("NSubtitles")))
         connect(subtitles, &QMenu::aboutToShow, this, [this, subtitles] {
             const auto textOf = [this](int index) { return text(index); };
-            fillDynamicSubmenu(subtitles,
-                               m_host ? SubtitleSubmenu(m_host->SubtitleTrackLanguages(),
-                                                        m_host->CurrentSubtitleTrack(), textOf)
-                                      : SubtitleSubmenu({}, 0, textOf));
+            fillDynamicSubmenu(subtitles, m_host ? SubtitleSubmenu(m_host->SubtitleTrackLanguages(),
+                                                                   m_host->CurrentSubtitleTrack(),
+                                                                   textOf, !IsDvdMode())
+                                                 : SubtitleSubmenu({}, 0, textOf));
         });
     connect(PmMain, &QMenu::aboutToShow, this, &TTavrelPlayer::applyContextMenuRules);
     applyContextMenuRules();

@@ -166,7 +166,8 @@ public:
     QStringList DvdAudioLanguages() const;
     bool DvdSelectAudioStream(int stream);
 
-    // --- subtitles (streams numbered from 1, the subtitle file among them) ---
+    // --- subtitles (streams numbered from 1, the subtitle file among them; a
+    // disc's sub-picture streams in DVD mode) ---
     // The subtitle file for the next RenderFile (empty: none). Its text is read
     // as UTF-8 or, when it is not valid UTF-8, as Windows-1251.
     void SetSubtitleFile(const QString &fileName);

@@ -50,6 +50,11 @@ struct TFilterGraph::Private
     QStringList dvdAudioLanguages;
     QList<int> dvdAudioPhysical;
     int dvdAudioCurrent = 0;
+    // Sub-picture streams of the title; shown is 1..count, 0 when only what the
+    // disc forces (menus, forced captions) shows.
+    QStringList dvdSubpictureLanguages;
+    QList<int> dvdSubpicturePhysical;
+    int dvdSubpictureShown = 0;
 
     bool undecodedVideo = false; // a video stream found no decoder
 
@@ -98,6 +103,14 @@ struct TFilterGraph::Private
     void DispatchDvd(GstMessage *message);
     void CheckDvdTitle();
     void ReadDvdTitleInfo(GstMessage *message);
+    // The navigator's list of sub-picture streams and its choice among them
+    // (filtergraph_dvdspu.cpp); called with dvdMutex held.
+    void ReadDvdSubpictures(const GstStructure *langCodes);
+    void ReadDvdSubpictureChoice(const GstStructure *choice);
+    // Sends a track choice to the demuxer behind the navigator, as the disc itself does.
+    bool SendToDvdDemuxer(GstStructure *choice);
+    int CountDvdSubpictures() const;
+    bool SelectDvdSubpicture(int n);
     qint64 QueryDvd(const char *formatNick, bool duration) const;
     bool SeekDvd(const char *formatNick, qint64 value);
     bool SendDvdMouse(const QPoint &windowPoint, bool activate);

@@ -162,6 +162,8 @@ int TFilterGraph::CountSubtitleStreams() const
 {
     if (!d->pipeline || d->uri.isEmpty())
         return 0;
+    if (d->dvd)
+        return d->CountDvdSubpictures();
     gint streams = 0;
     g_object_get(d->pipeline, "n-text", &streams, nullptr);
     return std::max(streams, 0);
@@ -171,6 +173,10 @@ QString TFilterGraph::SubtitleLanguage(int n) const
 {
     if (n < 1 || n > CountSubtitleStreams())
         return {};
+    if (d->dvd) {
+        const std::lock_guard<std::mutex> lock(d->dvdMutex);
+        return n <= d->dvdSubpictureLanguages.size() ? d->dvdSubpictureLanguages[n - 1] : QString();
+    }
     GstTagList *tags = nullptr;
     g_signal_emit_by_name(d->pipeline, "get-text-tags", n - 1, &tags);
     if (!tags)
@@ -189,6 +195,8 @@ QString TFilterGraph::SubtitleLanguage(int n) const
 
 int TFilterGraph::ExternalSubtitleStream() const
 {
+    if (d->dvd)
+        return 0;
     const int count = CountSubtitleStreams();
     for (int n = 1; n <= count; ++n) {
         GstPad *pad = nullptr;
@@ -206,6 +214,8 @@ bool TFilterGraph::SelectSubtitleStream(int n)
 {
     if (!d->pipeline || d->uri.isEmpty())
         return false;
+    if (d->dvd)
+        return d->SelectDvdSubpicture(n);
     // Built with text off, the medium's text streams are not even listed, and
     // without the overlay none could show: built again with both.
     if (n >= 1 && (!d->subtitlesShown || !d->OverlayPossible())) {
@@ -228,6 +238,10 @@ bool TFilterGraph::SelectSubtitleStream(int n)
 
 int TFilterGraph::CurrentSubtitleStream() const
 {
+    if (d->dvd) {
+        const std::lock_guard<std::mutex> lock(d->dvdMutex);
+        return d->dvdSubpictureShown;
+    }
     if (!d->pipeline || d->uri.isEmpty() || !d->subtitlesShown)
         return 0;
     const int count = CountSubtitleStreams();

@@ -100,7 +100,8 @@ std::span<const TMenuItemDef> ContextMenuItems()
 }
 
 std::vector<TDriveMenuItem> SubtitleSubmenu(const QStringList &trackLanguages, int currentTrack,
-                                            const std::function<QString(int)> &textOf)
+                                            const std::function<QString(int)> &textOf,
+                                            bool canLoadFile)
 {
     constexpr int kOffText = 200;
     constexpr int kLoadText = 201;
@@ -131,6 +132,7 @@ std::vector<TDriveMenuItem> SubtitleSubmenu(const QStringList &trackLanguages, i
     TDriveMenuItem load;
     load.name = QStringLiteral("NSubtitlesLoad");
     load.caption = textOf(kLoadText);
+    load.enabled = canLoadFile;
     load.action = TAction::of(TActionKind::LoadSubtitleFile);
     items.push_back(load);
     return items;

@@ -24,9 +24,11 @@ struct TDriveMenuItem
 
 // The subtitle submenu: "Off", one item per track ("Track n" and its language in
 // brackets when known), a separator and "Load subtitle file..."; the track shown
-// (0 none) is checked. textOf gives language texts.
+// (0 none) is checked; loading is disabled where a file cannot be shown (a disc).
+// textOf gives language texts.
 std::vector<TDriveMenuItem> SubtitleSubmenu(const QStringList &trackLanguages, int currentTrack,
-                                            const std::function<QString(int)> &textOf);
+                                            const std::function<QString(int)> &textOf,
+                                            bool canLoadFile = true);
 
 // The disabled separator `N72`, then one item per drive caption ("D [label]", in the order
 // given); an item plays the drive named by the first character of its caption.

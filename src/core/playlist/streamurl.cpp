@@ -24,3 +24,11 @@ bool IsStreamUrl(QStringView text)
     }
     return false;
 }
+
+QStringList StreamUrlSchemes()
+{
+    QStringList schemes;
+    for (const QLatin1StringView known : kSchemes)
+        schemes.append(known);
+    return schemes;
+}

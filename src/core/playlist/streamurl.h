@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QStringView>
 
 // A playlist entry, argument or dropped name that the media framework reads as
@@ -8,3 +9,5 @@
 // case). Such an entry is never taken relative to a folder and never looked up
 // on disk.
 bool IsStreamUrl(QStringView text);
+// Those schemes, in lower case.
+QStringList StreamUrlSchemes();

@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -15,6 +16,11 @@ struct UrlCase
     QString text;
     bool stream;
 };
+
+void PrintTo(const UrlCase &c, std::ostream *out)
+{
+    *out << '"' << c.text.toStdString() << '"';
+}
 
 class StreamUrlTest : public ::testing::TestWithParam<UrlCase>
 {
