@@ -217,8 +217,9 @@ bool TFilterGraph::SelectSubtitleStream(int n)
     if (d->dvd)
         return d->SelectDvdSubpicture(n);
     // Built with text off, the medium's text streams are not even listed, and
-    // without the overlay none could show: built again with both.
-    if (n >= 1 && (!d->subtitlesShown || !d->OverlayPossible())) {
+    // without the overlay none could show: built again with both. Text switched
+    // off on a graph that has both comes back with the switch alone.
+    if (n >= 1 && (n > CountSubtitleStreams() || !d->OverlayPossible())) {
         d->subtitlesShown = true;
         if (!d->RebuildInPlace(true))
             return false;
