@@ -106,14 +106,15 @@ bool TFilterGraph::Private::RebuildInPlace(bool withOverlay)
     gst_element_set_state(pipeline, GST_STATE_PAUSED);
     if (!WaitForState(10 * GST_SECOND))
         return false;
-    if (placed)
-        gst_element_seek_simple(
+    // The seek prerolls the graph again; set playing before that is done, the
+    // clock runs from the old start and the film races to catch up (or starts over).
+    if (placed
+        && gst_element_seek_simple(
             pipeline, GST_FORMAT_TIME,
-            static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE), ns);
+            static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE), ns))
+        WaitForState(5 * GST_SECOND);
     if (state == GST_STATE_PLAYING)
         gst_element_set_state(pipeline, GST_STATE_PLAYING);
-    else
-        WaitForState(5 * GST_SECOND);
     return true;
 }
 

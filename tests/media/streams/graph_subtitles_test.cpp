@@ -2,6 +2,7 @@
 #include "media/filtergraph.h"
 #include "media/videowindow.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -147,6 +148,29 @@ TEST(GraphSubtitles, AFileLoadedWhilePlayingJoinsAtTheSamePlace)
     })) << "the film did not stay where it was";
     EXPECT_GT(f.ShownTextPixelsAt(2.0), kTextShown);
     EXPECT_FALSE(f.graph.LoadSubtitleFile(Clip("subtitled.mp4") + QStringLiteral(".none")));
+}
+
+TEST(GraphSubtitles, AFileLoadedWhilePlayingKeepsThePlaceAndThePace)
+{
+    SubtitleFixture f;
+    f.graph.SetSubtitleFile(QString());
+    ASSERT_EQ(f.graph.RenderFile(Clip("long-120s.mp4")), 0);
+    ASSERT_TRUE(f.graph.Play());
+    const auto seconds
+        = [&] { return double(f.graph.ToMediaTime(f.graph.CurrentPosition())) / 10'000'000; };
+    ASSERT_TRUE(WaitUntil([&] { return seconds() >= 2.0; }, 5000));
+    ASSERT_TRUE(f.graph.LoadSubtitleFile(Clip("subtitled.srt")));
+    QElapsedTimer wall;
+    wall.start();
+    const double joined = seconds();
+    EXPECT_GE(joined, 1.9) << "the film went back to its start";
+    WaitUntil([] { return false; }, 1500);
+    // Played on in real time: a graph built again under a running clock would
+    // race to catch up, or stand still.
+    const double played = seconds() - joined;
+    const double elapsed = wall.elapsed() / 1000.0;
+    EXPECT_GT(played, elapsed - 0.6) << played << " s in " << elapsed << " s";
+    EXPECT_LT(played, elapsed + 0.6) << played << " s in " << elapsed << " s";
 }
 
 } // namespace
