@@ -2,20 +2,21 @@
 
 #include <QFileDialog>
 
-QString TFileChooser::OpenOne(const QStringList &filters, QWidget *over) const
+QString TFileChooser::OpenOne(const QStringList &filters, QWidget *over,
+                              const QString &folder) const
 {
-    const QStringList chosen = Ask({TFileRequest::Kind::OpenOne, filters}, over);
+    const QStringList chosen = Ask({TFileRequest::Kind::OpenOne, filters, folder}, over);
     return chosen.isEmpty() ? QString() : chosen.first();
 }
 
 QStringList TFileChooser::OpenMany(const QStringList &filters, QWidget *over) const
 {
-    return Ask({TFileRequest::Kind::OpenMany, filters}, over);
+    return Ask({TFileRequest::Kind::OpenMany, filters, {}}, over);
 }
 
 QString TFileChooser::Save(const QStringList &filters, QWidget *over) const
 {
-    const QStringList chosen = Ask({TFileRequest::Kind::Save, filters}, over);
+    const QStringList chosen = Ask({TFileRequest::Kind::Save, filters, {}}, over);
     return chosen.isEmpty() ? QString() : chosen.first();
 }
 
@@ -25,6 +26,8 @@ QStringList TFileChooser::Ask(const TFileRequest &request, QWidget *over) const
         return m_answer(request);
     QFileDialog dialog(over ? over : m_parent);
     dialog.setNameFilters(request.filters);
+    if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
     switch (request.kind) {
     case TFileRequest::Kind::OpenOne:
         dialog.setFileMode(QFileDialog::ExistingFile);

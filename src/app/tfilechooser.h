@@ -15,6 +15,8 @@ struct TFileRequest
     Kind kind = Kind::OpenOne;
     // Qt name filters, one a line: "Name (*.a *.b)".
     QStringList filters;
+    // Where the dialog starts; empty: where it was last.
+    QString folder;
 };
 
 // Every file dialog of the player goes through here, so that the folders a user keeps
@@ -30,7 +32,8 @@ public:
 
     // Empty when the user cancelled.
     // Each dialog shows over `over` when given, else over the main window.
-    QString OpenOne(const QStringList &filters, QWidget *over = nullptr) const;
+    QString OpenOne(const QStringList &filters, QWidget *over = nullptr,
+                    const QString &folder = {}) const;
     QStringList OpenMany(const QStringList &filters, QWidget *over = nullptr) const;
     // An existing file is replaced without asking: the player's lists always are.
     QString Save(const QStringList &filters, QWidget *over = nullptr) const;

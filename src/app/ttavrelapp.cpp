@@ -25,6 +25,7 @@
 #include "tmediadialogs.h"
 #include "tnooff.h"
 #include "tsettingshost.h"
+#include "tsubtitles.h"
 #include "ttavrelplayer.h"
 
 #include <QApplication>
@@ -42,6 +43,7 @@ TTavrelApp::TTavrelApp(const QStringList &arguments, std::unique_ptr<TSettingsSt
                                                 AppFolder() + QStringLiteral("DOC/ErrReport.htm")))
 {
     m_graph = new TFilterGraph(this);
+    m_subtitles = std::make_unique<TSubtitles>(*m_graph);
     m_server
         = new TInstanceServer([this](const TInstanceFrame &f) { return HandleFrame(f); }, this);
     BindCommands();

@@ -29,6 +29,7 @@ class TPluginHost;
 class TPlayListModel;
 class TSettingsHost;
 class TSettingsStore;
+class TSubtitles;
 enum class TDiscSource;
 class TTavrelPlayer;
 class TfmPlayList;
@@ -93,6 +94,8 @@ public:
     void AddMenuState(TMenuState &state) const override;
     qint32 RunAction(const TAction &action) override;
     QStringList DriveCaptions() const override;
+    QStringList SubtitleTrackLanguages() const override;
+    int CurrentSubtitleTrack() const override;
     void AddInputState(TInputState &state) const override;
     // Files dropped on the picture or on the playlist window, at this point of the screen.
     void DropFiles(const QStringList &names, QPoint globalPoint) override;
@@ -136,6 +139,12 @@ signals:
     void FirstFrameShown();
 
 private:
+    // Subtitles (ttavrelapp_subtitles.cpp).
+    void PrepareSubtitles(const QString &medium);
+    void StartSubtitles();
+    qint32 RunSubtitleAction(const TAction &action);
+    bool DropSubtitleFile(const QStringList &names);
+
     void WireMainWindow();
     void LoadPlugins();
     void StartPlugins();
@@ -254,6 +263,7 @@ private:
     std::unique_ptr<TNoOff> m_noOff; // after what it uses: it gives the hold back when it goes
     // Last, so that the plug-ins stop before anything they were lent goes away.
     std::unique_ptr<TAppPlugins> m_plugins;
+    std::unique_ptr<TSubtitles> m_subtitles; // ttavrelapp_subtitles.cpp
     mutable std::unique_ptr<IDriveProvider> m_driveProvider;
     std::unique_ptr<TFileChooser> m_fileChooser;
     bool m_discScanning = false;

@@ -109,6 +109,10 @@ qint32 TTavrelApp::RunAction(const TAction &action)
     case TActionKind::Snapshot:
         TakeSnapshot();
         return 0;
+    case TActionKind::SubtitleTrack:
+    case TActionKind::StepSubtitles:
+    case TActionKind::LoadSubtitleFile:
+        return RunSubtitleAction(action);
     case TActionKind::PlayDiscMenu: {
         const qint32 started = SendCommand(Cmd::PlayDisc, m_settings.MenuIconPlay_Drive ? 2 : 1);
         if (started != 1)

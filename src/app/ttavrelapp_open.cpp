@@ -8,6 +8,7 @@
 #include "playback/avikeyframes.h"
 #include "playback/tresumepositions.h"
 #include "playlist/playlistfile.h"
+#include "playlist/streamurl.h"
 #include "playlist/tplaylistmodel.h"
 #include "settings/settingsstore.h"
 #include "ttavrelapp.h"
@@ -24,6 +25,7 @@ constexpr qint64 kUnitsPerSecond = 10'000'000;
 constexpr int kStillPictureSeconds = 360000;
 
 constexpr int kTextOpening = 104;
+constexpr int kStreamOpeningTenths = 150;
 constexpr int kTextUnsupported = 105;
 constexpr int kTextTryingAgain = 106;
 constexpr int kTextCannotPlay = 107;
@@ -62,7 +64,7 @@ void TTavrelApp::OpenFile(const QString &name, int audioStream, int startSeconds
             }
         }
     }
-    if (name.isEmpty() || !QFileInfo(name).isFile()) {
+    if (name.isEmpty() || (!IsStreamUrl(name) && !QFileInfo(name).isFile())) {
         m_playlist->SetCurrent(-1);
         return;
     }
@@ -72,7 +74,8 @@ void TTavrelApp::OpenFile(const QString &name, int audioStream, int startSeconds
     // The old picture goes, but the idle logo must not flash up while the new one opens.
     m_window->Glob->SetShowLogo(false);
     m_media.MediaOpen = true;
-    ShowStatusTextIndex(kTextOpening, 20, 1);
+    // A stream may take its time to answer: the caption stays up meanwhile.
+    ShowStatusTextIndex(kTextOpening, IsStreamUrl(name) ? kStreamOpeningTenths : 20, 1);
     if (m_settings.KeyFramesSupport
         && QFileInfo(name).suffix().toUpper() == QLatin1StringView("AVI"))
         m_media.KeyFrames = AviKeyFrames::Read(name);
@@ -84,6 +87,7 @@ void TTavrelApp::OpenFile(const QString &name, int audioStream, int startSeconds
     m_media.Info.AudioStreams = streams;
     m_graph->AddPreferredAudioRenderer(m_settings.AudioRender_Name);
     m_graph->SelectAudioStream(audioStream >= 1 && audioStream <= streams ? audioStream : 1);
+    StartSubtitles();
     m_media.FrameFormat = m_graph->SetFrameFormat();
     m_media.FramesPerSecond = m_graph->FramesPerSecond();
 
@@ -151,6 +155,7 @@ bool TTavrelApp::RenderWithRetry(const QString &name)
 
     m_graph->SetActive(true);
     NotifyPlugins(14);
+    PrepareSubtitles(name);
     try {
         m_graph->RenderFile(name);
     } catch (const EMediaException &) {
@@ -230,7 +235,7 @@ void TTavrelApp::HandOffOpen()
     if (info.exists())
         path = info.absoluteFilePath();
     m_playlist->Clear();
-    if (IsPlaylistFile(path))
+    if (!IsStreamUrl(path) && IsPlaylistFile(path))
         LoadPlaylistFile(*m_playlist, false, path);
     else
         m_playlist->AddEntry(path);

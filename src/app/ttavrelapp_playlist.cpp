@@ -66,6 +66,8 @@ void TTavrelApp::BindPlaylistCommands()
 
 void TTavrelApp::DropFiles(const QStringList &names, QPoint globalPoint)
 {
+    if (DropSubtitleFile(names))
+        return;
     const bool inside = m_playlistWindow && m_playlistWindow->ContainsGlobal(globalPoint);
     Perform(::DropFiles(*m_playlist, names, IsPlaylistShowing(), inside));
 }

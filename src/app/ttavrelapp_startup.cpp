@@ -5,6 +5,7 @@
 #include "commands/commandcodes.h"
 #include "playlist/playlistfile.h"
 #include "playlist/playlistregistry.h"
+#include "playlist/streamurl.h"
 #include "playlist/tplaylistmodel.h"
 #include "processpriority.h"
 #include "settings/settingsstore.h"
@@ -96,9 +97,11 @@ void TTavrelApp::ApplyCommandLine()
     if (first.toUpper().endsWith(QLatin1StringView(".LNK")))
         first = ShellLink::readLocalTarget(first);
 
-    enum { None, File, DvdFolder } kind = None;
+    enum { None, File, DvdFolder, Url } kind = None;
     QString dvdPath;
-    if (!first.isEmpty() && QFileInfo(first).isFile()) {
+    if (IsStreamUrl(first)) {
+        kind = Url;
+    } else if (!first.isEmpty() && QFileInfo(first).isFile()) {
         kind = File;
     } else if (!first.isEmpty()) {
         dvdPath = findPathIgnoringCase(first, QStringLiteral("VIDEO_TS/VIDEO_TS.IFO"));
@@ -114,6 +117,8 @@ void TTavrelApp::ApplyCommandLine()
             LoadPlaylistFile(*m_playlist, false, first);
         else
             m_playlist->AddEntry(first);
+    } else if (kind == Url) {
+        m_playlist->AddEntry(first);
     }
     if (m_commandLine.fullScreen)
         SendCommand(Cmd::SetFullScreen, 1);
@@ -123,7 +128,7 @@ void TTavrelApp::ApplyCommandLine()
     if (m_commandLine.rememberPositions)
         m_settings.SavePos_Enabled = true;
 
-    if (kind == File) {
+    if (kind == File || kind == Url) {
         OpenFile(m_playlist->First(), m_commandLine.audioStream, m_commandLine.startSeconds);
     } else if (kind == DvdFolder) {
         m_media.PendingDvdPath = dvdPath;

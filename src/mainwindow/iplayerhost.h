@@ -62,6 +62,10 @@ public:
     virtual void DropFiles(const QStringList &, QPoint) {}
     // One caption per optical drive, "D [label]", in drive-letter order.
     virtual QStringList DriveCaptions() const { return {}; }
+    // The languages of the medium's subtitle tracks (empty where unknown) and the
+    // track shown (0 none).
+    virtual QStringList SubtitleTrackLanguages() const { return {}; }
+    virtual int CurrentSubtitleTrack() const { return 0; }
 
     // Plug-ins see every key and every mouse move over the picture first and may rewrite
     // them; a move also comes back with the cursor they ask for (0 the default).

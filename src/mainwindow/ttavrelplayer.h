@@ -3,6 +3,7 @@
 #include "input/inputshift.h"
 #include "input/tmouseinput.h"
 #include "input/wheelnotches.h"
+#include "menus/contextmenu.h"
 #include "menus/taction.h"
 #include "menus/videomenus.h"
 #include "panellayout.h"
@@ -265,7 +266,7 @@ private:
     void applyContextMenuRules();
     void fillMenu(QMenu *menu, std::span<const TMenuItemDef> items);
     void applyMenuRules(QMenu *root);
-    void fillDriveSubmenu(QMenu *submenu);
+    void fillDynamicSubmenu(QMenu *submenu, const std::vector<TDriveMenuItem> &items);
     // ttavrelplayer_theme.cpp
     void loadPictures(const QString &themeFolder);
     void applyColorTable(const TColorTable &table);

@@ -174,7 +174,18 @@ void TTavrelPlayer::buildContextMenu()
     PmMain->setObjectName(QStringLiteral("PmMain"));
     fillMenu(PmMain, ContextMenuItems());
     if (QMenu *drives = PmMain->findChild<QMenu *>(QStringLiteral("N36")))
-        connect(drives, &QMenu::aboutToShow, this, [this, drives] { fillDriveSubmenu(drives); });
+        connect(drives, &QMenu::aboutToShow, this, [this, drives] {
+            fillDynamicSubmenu(drives,
+                               DriveSubmenu(m_host ? m_host->DriveCaptions() : QStringList()));
+        });
+    if (QMenu *subtitles = PmMain->findChild<QMenu *>(QStringLiteral("NSubtitles")))
+        connect(subtitles, &QMenu::aboutToShow, this, [this, subtitles] {
+            const auto textOf = [this](int index) { return text(index); };
+            fillDynamicSubmenu(subtitles, m_host ? SubtitleSubmenu(m_host->SubtitleTrackLanguages(),
+                                                                   m_host->CurrentSubtitleTrack(),
+                                                                   textOf, !IsDvdMode())
+                                                 : SubtitleSubmenu({}, 0, textOf));
+        });
     connect(PmMain, &QMenu::aboutToShow, this, &TTavrelPlayer::applyContextMenuRules);
     applyContextMenuRules();
 }
@@ -230,15 +241,16 @@ void TTavrelPlayer::applyMenuRules(QMenu *root)
     apply(root);
 }
 
-void TTavrelPlayer::fillDriveSubmenu(QMenu *submenu)
+void TTavrelPlayer::fillDynamicSubmenu(QMenu *submenu, const std::vector<TDriveMenuItem> &items)
 {
     submenu->clear();
-    const QStringList captions = m_host ? m_host->DriveCaptions() : QStringList();
-    for (const TDriveMenuItem &item : DriveSubmenu(captions)) {
+    for (const TDriveMenuItem &item : items) {
         QAction *action
             = item.separator ? submenu->addSeparator() : submenu->addAction(item.caption);
         action->setObjectName(item.name);
         action->setEnabled(item.enabled);
+        action->setCheckable(item.checked);
+        action->setChecked(item.checked);
         if (!item.separator) {
             const TAction run = item.action;
             connect(action, &QAction::triggered, this, [this, run] { PerformActions({run}); });

@@ -4,8 +4,10 @@
 #include "mediaerror.h"
 #include "mediaexception.h"
 #include "mediawarmup.h"
+#include "playlist/streamurl.h"
 #include "videosink.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <gst/pbutils/missing-plugins.h>
@@ -19,6 +21,12 @@ constexpr GstClockTime RenderTimeout = 10 * GST_SECOND;
 // and then nothing more ever arrives.
 constexpr GstClockTime RenderSilenceTimeout = 3 * GST_SECOND;
 constexpr GstClockTime PollSlice = 50 * GST_MSECOND;
+// A stream may take a while to connect and says nothing meanwhile; one that has
+// not answered within this time counts as failed.
+constexpr GstClockTime StreamTimeout = 15 * GST_SECOND;
+// While a stream connects the window keeps repainting: the bus is read in
+// short slices between turns of the event loop.
+constexpr GstClockTime StreamPollSlice = 10 * GST_MSECOND;
 
 } // namespace
 
@@ -191,6 +199,8 @@ int TFilterGraph::RenderFile(const QString &fileName)
     d->abortRequested = false;
     if (fileName.isEmpty())
         throw EMediaException(QStringLiteral("No file name."), MediaError::NotFound);
+    if (IsStreamUrl(fileName))
+        return d->RenderStream(fileName);
     const QFileInfo info(fileName);
     if (!info.exists())
         throw EMediaException(QStringLiteral("The file \"%1\" does not exist.").arg(fileName),
@@ -211,30 +221,69 @@ int TFilterGraph::RenderFile(const QString &fileName)
     d->uri = QString::fromUtf8(uri);
     g_object_set(d->pipeline, "uri", uri, nullptr);
     g_free(uri);
+    d->ApplySubtitleFile();
+    d->UseOverlayBeforeBuild();
 
     d->PrerollOrThrow();
+    d->RebuildForEmbeddedText();
+    return 0;
+}
+
+int TFilterGraph::Private::RenderStream(const QString &url)
+{
+    const QByteArray address = url.toUtf8();
+    if (!gst_uri_is_valid(address.constData()))
+        throw EMediaException(QStringLiteral("\"%1\" is not a valid address.").arg(url),
+                              MediaError::NotFound);
+    uri = url;
+    stream = true;
+    g_object_set(pipeline, "uri", address.constData(), nullptr);
+    ApplySubtitleFile();
+    UseOverlayBeforeBuild();
+    PrerollOrThrow();
+    RebuildForEmbeddedText();
     return 0;
 }
 
 void TFilterGraph::Private::PrerollOrThrow()
 {
     GstBus *bus = gst_element_get_bus(pipeline);
-    const GstStateChangeReturn change = gst_element_set_state(pipeline, GST_STATE_PAUSED);
+    GstStateChangeReturn change = gst_element_set_state(pipeline, GST_STATE_PAUSED);
+    if (change == GST_STATE_CHANGE_NO_PREROLL) {
+        // A live source delivers nothing while paused: it is built once it plays.
+        live = true;
+        change = gst_element_set_state(pipeline, GST_STATE_PLAYING);
+    }
     bool done = change == GST_STATE_CHANGE_SUCCESS || change == GST_STATE_CHANGE_NO_PREROLL;
     GstMessage *failure = nullptr;
+    const GstClockTime start = gst_util_get_timestamp();
+    GstClockTime lastNews = start;
     GstClockTime waited = 0;
     GstClockTime silent = 0;
+    const GstClockTime timeout = stream ? StreamTimeout : RenderTimeout;
+    const GstClockTime silenceTimeout = stream ? StreamTimeout : RenderSilenceTimeout;
+    const GstClockTime slice = stream ? StreamPollSlice : PollSlice;
     // The bus is read here directly: the build is synchronous, as callers expect.
-    while (!done && !failure && waited < RenderTimeout && silent < RenderSilenceTimeout
-           && !abortRequested) {
-        GstMessage *message = gst_bus_timed_pop(bus, PollSlice);
+    // A stream keeps the event loop turning meanwhile (without input and sockets,
+    // so nothing can start another medium under the one being built); the bus
+    // wake-ups it queues are left to this loop.
+    preparing = stream;
+    while (!done && !failure && waited < timeout && silent < silenceTimeout && !abortRequested
+           && pipeline) {
+        GstMessage *message = gst_bus_timed_pop(bus, slice);
         if (message)
             announced.fetch_sub(1);
+        // Measured on the clock: the event loop's turns take their own time.
+        const GstClockTime now = gst_util_get_timestamp();
+        waited = now - start;
         if (!message) {
-            waited += PollSlice;
-            silent += PollSlice;
+            silent = now - lastNews;
+            if (stream)
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents
+                                                | QEventLoop::ExcludeSocketNotifiers);
             continue;
         }
+        lastNews = now;
         silent = 0;
         if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR) {
             failure = message;
@@ -250,6 +299,11 @@ void TFilterGraph::Private::PrerollOrThrow()
         gst_message_unref(message);
     }
     gst_object_unref(bus);
+    preparing = false;
+    if (announced.load() > 0)
+        QCoreApplication::postEvent(q, new QEvent(static_cast<QEvent::Type>(BusWakeEventType())));
+    if (!pipeline)
+        throw EMediaException(QStringLiteral("The operation was aborted."), MediaError::Aborted);
     if (done && !failure) {
         stopped = true;
         return;
@@ -268,7 +322,8 @@ void TFilterGraph::Private::PrerollOrThrow()
         text = QStringLiteral("The operation was aborted.");
         code = MediaError::Aborted;
     } else {
-        text = QStringLiteral("The file could not be opened in time.");
+        text = stream ? QStringLiteral("The stream did not answer in time.")
+                      : QStringLiteral("The file could not be opened in time.");
     }
     q->ClearGraph();
     throw EMediaException(text, code);
@@ -435,6 +490,8 @@ void TFilterGraph::ClearGraph()
     gst_bus_set_flushing(bus, FALSE);
     gst_object_unref(bus);
     d->uri.clear();
+    d->stream = false;
+    d->live = false;
     d->ResetDvd();
     d->undecodedVideo = false;
     d->stopped = true;

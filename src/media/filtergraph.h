@@ -166,6 +166,31 @@ public:
     QStringList DvdAudioLanguages() const;
     bool DvdSelectAudioStream(int stream);
 
+    // --- subtitles (streams numbered from 1, the subtitle file among them; a
+    // disc's sub-picture streams in DVD mode) ---
+    // The subtitle file for the next RenderFile (empty: none). Its text is read
+    // as UTF-8 or, when it is not valid UTF-8, as Windows-1251.
+    void SetSubtitleFile(const QString &fileName);
+    // Adds a subtitle file to the medium playing now, keeping its place, and shows it.
+    bool LoadSubtitleFile(const QString &fileName);
+    // Off leaves the text overlay out of the picture's path (set before
+    // RenderFile to cost nothing; may change while playing).
+    void SetSubtitlesShown(bool shown);
+    bool SubtitlesShown() const;
+    int CountSubtitleStreams() const;
+    // Language of stream n as two letters where ISO 639-1 has them; empty when unknown.
+    QString SubtitleLanguage(int n) const;
+    // The stream read from the subtitle file, 0 when none.
+    int ExternalSubtitleStream() const;
+    // 1..count shows that stream; 0 shows none.
+    bool SelectSubtitleStream(int n);
+    // The stream shown now, 0 when none.
+    int CurrentSubtitleStream() const;
+
+    // --- network streams ---
+    // RenderFile takes stream addresses too; a live one has no duration and cannot seek.
+    bool IsLiveStream() const;
+
     // The frame on screen as 24-bit RGB at the picture's own size (before scaling to the
     // window); null without a picture. Takes the paused graph's frame again, so pause first.
     QImage CurrentFrame();

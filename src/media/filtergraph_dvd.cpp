@@ -96,6 +96,9 @@ void TFilterGraph::Private::ResetDvd()
     dvdAudioLanguages.clear();
     dvdAudioPhysical.clear();
     dvdAudioCurrent = 0;
+    dvdSubpictureLanguages.clear();
+    dvdSubpicturePhysical.clear();
+    dvdSubpictureShown = 0;
 }
 
 void TFilterGraph::Private::OnElementAdded(GstBin *, GstBin *, GstElement *element, gpointer self)
@@ -141,6 +144,10 @@ GstPadProbeReturn TFilterGraph::Private::OnDvdSourceEvent(GstPad *, GstPadProbeI
         const std::lock_guard<std::mutex> lock(that->dvdMutex);
         that->dvdAudioLanguages = languages;
         that->dvdAudioPhysical = physical;
+        that->ReadDvdSubpictures(s);
+    } else if (g_strcmp0(kind, "dvd-set-subpicture-track") == 0) {
+        const std::lock_guard<std::mutex> lock(that->dvdMutex);
+        that->ReadDvdSubpictureChoice(s);
     } else if (g_strcmp0(kind, "dvd-set-audio-track") == 0) {
         gint logical = 0;
         if (gst_structure_get_int(s, "logical-id", &logical)) {
@@ -428,32 +435,43 @@ bool TFilterGraph::DvdSelectAudioStream(int stream)
 {
     if (!IsDvdMode())
         return false;
-    GstPad *peer = nullptr;
     int physical = -1;
     {
         const std::lock_guard<std::mutex> lock(d->dvdMutex);
-        if (stream < 0 || stream >= d->dvdAudioPhysical.size() || !d->dvdSource)
+        if (stream < 0 || stream >= d->dvdAudioPhysical.size())
             return false;
         physical = d->dvdAudioPhysical[stream];
-        GstPad *pad = gst_element_get_static_pad(d->dvdSource, "src");
-        if (pad) {
-            peer = gst_pad_get_peer(pad);
-            gst_object_unref(pad);
-        }
     }
-    if (!peer)
-        return false;
-    // The same event the navigator sends when the disc switches tracks; the
-    // demuxer behind it changes the audio it passes on.
-    GstStructure *s = gst_structure_new("application/x-gst-dvd", "event", G_TYPE_STRING,
-                                        "dvd-set-audio-track", "logical-id", G_TYPE_INT, stream,
-                                        "physical-id", G_TYPE_INT, physical, nullptr);
-    const bool sent
-        = gst_pad_send_event(peer, gst_event_new_custom(GST_EVENT_CUSTOM_DOWNSTREAM, s));
-    gst_object_unref(peer);
+    const bool sent = d->SendToDvdDemuxer(gst_structure_new(
+        "application/x-gst-dvd", "event", G_TYPE_STRING, "dvd-set-audio-track", "logical-id",
+        G_TYPE_INT, stream, "physical-id", G_TYPE_INT, physical, nullptr));
     if (sent) {
         const std::lock_guard<std::mutex> lock(d->dvdMutex);
         d->dvdAudioCurrent = stream;
     }
+    return sent;
+}
+
+bool TFilterGraph::Private::SendToDvdDemuxer(GstStructure *choice)
+{
+    GstPad *peer = nullptr;
+    {
+        const std::lock_guard<std::mutex> lock(dvdMutex);
+        if (dvdSource) {
+            if (GstPad *pad = gst_element_get_static_pad(dvdSource, "src")) {
+                peer = gst_pad_get_peer(pad);
+                gst_object_unref(pad);
+            }
+        }
+    }
+    if (!peer) {
+        gst_structure_free(choice);
+        return false;
+    }
+    // The same event the navigator sends when the disc switches tracks; the
+    // demuxer behind it changes what it passes on.
+    const bool sent
+        = gst_pad_send_event(peer, gst_event_new_custom(GST_EVENT_CUSTOM_DOWNSTREAM, choice));
+    gst_object_unref(peer);
     return sent;
 }

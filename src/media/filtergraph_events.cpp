@@ -37,7 +37,8 @@ bool TFilterGraph::event(QEvent *event)
 {
     if (event->type() != BusWakeEventType())
         return QObject::event(event);
-    d->DrainBus();
+    if (!d->preparing)
+        d->DrainBus();
     return true;
 }
 

@@ -50,8 +50,26 @@ struct TFilterGraph::Private
     QStringList dvdAudioLanguages;
     QList<int> dvdAudioPhysical;
     int dvdAudioCurrent = 0;
+    // Sub-picture streams of the title; shown is 1..count, 0 when only what the
+    // disc forces (menus, forced captions) shows.
+    QStringList dvdSubpictureLanguages;
+    QList<int> dvdSubpicturePhysical;
+    int dvdSubpictureShown = 0;
 
     bool undecodedVideo = false; // a video stream found no decoder
+
+    // A network address rather than a file; a live one (a camera, a broadcast)
+    // has no duration and cannot seek.
+    bool stream = false;
+    bool live = false;
+    // Set while a stream is built: bus wake-ups are then the build loop's business.
+    bool preparing = false;
+
+    // The subtitle file given for the next medium (empty: none) and whether text
+    // is drawn at all.
+    QString subtitleFile;
+    QString subtitleUri; // the file as playbin was given it
+    bool subtitlesShown = true;
 
     QRect sourceRect; // crop, in display coordinates; null = whole picture
 
@@ -68,6 +86,16 @@ struct TFilterGraph::Private
     VideoFacts ReadVideoFacts() const;
 
     void CreatePipeline();
+    int RenderStream(const QString &url);
+    // Hands the subtitle file and the text switch to playbin before a build.
+    void ApplySubtitleFile();
+    void ApplySubtitleSwitch();
+    // playbin's overlay works only with its own video conversion in the path.
+    bool OverlayPossible() const;
+    void UseOverlayBeforeBuild();
+    void RebuildForEmbeddedText();
+    // Built again from nothing and prerolled at the same place (playing if it was).
+    bool RebuildInPlace(bool withOverlay);
     // Waits for the render in progress; throws (and empties the graph) on failure.
     void PrerollOrThrow();
     void ResetDvd();
@@ -75,6 +103,14 @@ struct TFilterGraph::Private
     void DispatchDvd(GstMessage *message);
     void CheckDvdTitle();
     void ReadDvdTitleInfo(GstMessage *message);
+    // The navigator's list of sub-picture streams and its choice among them
+    // (filtergraph_dvdspu.cpp); called with dvdMutex held.
+    void ReadDvdSubpictures(const GstStructure *langCodes);
+    void ReadDvdSubpictureChoice(const GstStructure *choice);
+    // Sends a track choice to the demuxer behind the navigator, as the disc itself does.
+    bool SendToDvdDemuxer(GstStructure *choice);
+    int CountDvdSubpictures() const;
+    bool SelectDvdSubpicture(int n);
     qint64 QueryDvd(const char *formatNick, bool duration) const;
     bool SeekDvd(const char *formatNick, qint64 value);
     bool SendDvdMouse(const QPoint &windowPoint, bool activate);

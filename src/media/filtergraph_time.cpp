@@ -63,7 +63,8 @@ qint64 TFilterGraph::StopPosition() const
 {
     if (!d->pipeline || d->uri.isEmpty())
         return 0;
-    if (IsStillPicture())
+    // A live stream has no end either: the time line stays away as for a picture.
+    if (IsStillPicture() || d->live)
         return FromMediaTime(StillPictureSeconds * MediaMath::UnitsPerSecond);
     gint64 ns = 0;
     if (!gst_element_query_duration(d->pipeline, GST_FORMAT_TIME, &ns) || ns < 0)
@@ -75,7 +76,7 @@ qint64 TFilterGraph::StopPosition() const
 
 bool TFilterGraph::SetPosition(qint64 value)
 {
-    if (!d->pipeline || d->uri.isEmpty())
+    if (!d->pipeline || d->uri.isEmpty() || d->live)
         return false;
     const qint64 ns = IsFrameFormat() ? MediaMath::FramesToNanoseconds(value, d->fpsNum, d->fpsDen)
                                       : value * 100;
@@ -87,7 +88,7 @@ bool TFilterGraph::SetPosition(qint64 value)
 
 bool TFilterGraph::SetPositionSeconds(double seconds)
 {
-    if (!d->pipeline || d->uri.isEmpty())
+    if (!d->pipeline || d->uri.isEmpty() || d->live)
         return false;
     const auto ns = static_cast<gint64>(std::max(seconds, 0.0) * GST_SECOND);
     return gst_element_seek_simple(

@@ -51,6 +51,7 @@ const TKeyBinding kBindings[] = {
     {TKeyTable::Plain, VK::O, cmd(Cmd::OpenDialog)},
     {TKeyTable::Plain, VK::P, cmd(Cmd::PlaylistOrDvdMenu)},
     {TKeyTable::Plain, VK::S, cmd(Cmd::AudioTracks)},
+    {TKeyTable::Plain, VK::T, named(TActionKind::StepSubtitles), TKeyGuard::MediaActive},
     {TKeyTable::Plain, VK::V, cmd(Cmd::PictureAdjust)},
     {TKeyTable::Plain, VK::Multiply, cmd(Cmd::PictureAsIs)},
     {TKeyTable::Plain, VK::Add, cmd(Cmd::VolumeUp)},

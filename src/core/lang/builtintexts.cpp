@@ -204,4 +204,15 @@ const std::array<std::u16string_view, BuiltInTexts::kCount> BuiltInTexts::kTexts
     /* 197 */ u"Сопоставленные расширения",
     /* 198 */ u"Типы файлов",
 };
+
+// Texts added after the documented table, numbered on from it.
+const std::array<std::u16string_view, BuiltInTexts::kAddedCount> BuiltInTexts::kAdded = {
+    // Subtitles.
+    /* 199 */ u"Субтитры",
+    /* 200 */ u"Выключены",
+    /* 201 */ u"Загрузить файл субтитров...",
+    /* 202 */ u"Дорожка %1",
+    /* 203 */ u"Субтитры: %1",
+    /* 204 */ u"Файлы субтитров",
+};
 // clang-format on

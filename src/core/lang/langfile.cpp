@@ -17,7 +17,7 @@ int indexOfKey(QStringView key)
             return -1;
         index = index * 10 + (c.unicode() - u'0');
     }
-    return index < BuiltInTexts::kCount ? index : -1;
+    return index < BuiltInTexts::kAllCount ? index : -1;
 }
 
 } // namespace
@@ -50,7 +50,7 @@ LangFile LangFile::read(const QString &path)
 
 QString LangFile::text(int index) const
 {
-    if (index < 0 || index >= BuiltInTexts::kCount)
+    if (index < 0 || index >= BuiltInTexts::kAllCount)
         return {};
     return m_texts[static_cast<std::size_t>(index)];
 }

@@ -32,6 +32,6 @@ private:
     static LangFile fromIni(const TIniFile &ini);
     void addKey(QStringView key, const QString &value);
 
-    std::array<QString, BuiltInTexts::kCount> m_texts;
-    std::bitset<BuiltInTexts::kCount> m_seen;
+    std::array<QString, BuiltInTexts::kAllCount> m_texts;
+    std::bitset<BuiltInTexts::kAllCount> m_seen;
 };

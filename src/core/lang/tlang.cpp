@@ -52,6 +52,9 @@ QString TLang::builtInText(int index)
 {
     if (index < 0 || index >= kTextCount)
         return {};
-    const std::u16string_view text = BuiltInTexts::kTexts[static_cast<std::size_t>(index)];
+    const std::u16string_view text
+        = index < BuiltInTexts::kCount
+              ? BuiltInTexts::kTexts[static_cast<std::size_t>(index)]
+              : BuiltInTexts::kAdded[static_cast<std::size_t>(index - BuiltInTexts::kCount)];
     return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
 }

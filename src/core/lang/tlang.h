@@ -10,7 +10,7 @@
 class TLang
 {
 public:
-    static constexpr int kTextCount = BuiltInTexts::kCount;
+    static constexpr int kTextCount = BuiltInTexts::kAllCount;
 
     TLang();
 

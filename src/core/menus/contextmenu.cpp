@@ -65,6 +65,11 @@ const TMenuItemDef kProgram[] = {
     {.name = "N68", .textIndex = 36, .action = cmd(Cmd::About)},
 };
 
+// Filled when it opens (SubtitleSubmenu); only its first row is stored.
+const TMenuItemDef kSubtitlesStored[] = {
+    {.name = "NSubtitlesOff", .textIndex = 200, .action = named(TActionKind::SubtitleTrack, 0)},
+};
+
 // Filled when it opens (DriveSubmenu); only its first row is stored.
 const TMenuItemDef kDrivesStored[] = {
     {.name = "N72", .caption = u"-"},
@@ -80,6 +85,7 @@ const TMenuItemDef kContext[] = {
     {.name = "N47", .textIndex = 96, .submenu = kPlaylist},
     {.name = "DVDmenu1", .caption = u"DVD menu", .submenu = kDvd},
     {.name = "N59", .textIndex = 185, .submenu = kVideo},
+    {.name = "NSubtitles", .textIndex = 199, .submenu = kSubtitlesStored},
     {.name = "N63", .textIndex = 186, .submenu = kWindow},
     {.name = "N66", .textIndex = 187, .submenu = kProgram},
     {.name = "N37", .caption = u"-"},
@@ -91,6 +97,45 @@ const TMenuItemDef kContext[] = {
 std::span<const TMenuItemDef> ContextMenuItems()
 {
     return kContext;
+}
+
+std::vector<TDriveMenuItem> SubtitleSubmenu(const QStringList &trackLanguages, int currentTrack,
+                                            const std::function<QString(int)> &textOf,
+                                            bool canLoadFile)
+{
+    constexpr int kOffText = 200;
+    constexpr int kLoadText = 201;
+    constexpr int kTrackText = 202;
+    std::vector<TDriveMenuItem> items;
+    TDriveMenuItem off;
+    off.name = QStringLiteral("NSubtitlesOff");
+    off.caption = textOf(kOffText);
+    off.checked = currentTrack == 0;
+    off.action = TAction::of(TActionKind::SubtitleTrack, 0);
+    items.push_back(off);
+    for (qsizetype i = 0; i < trackLanguages.size(); ++i) {
+        const int track = static_cast<int>(i) + 1;
+        TDriveMenuItem item;
+        item.name = QStringLiteral("NSubtitles_%1").arg(track);
+        item.caption = textOf(kTrackText).arg(track);
+        if (!trackLanguages[i].isEmpty())
+            item.caption += QStringLiteral(" [%1]").arg(trackLanguages[i]);
+        item.checked = track == currentTrack;
+        item.action = TAction::of(TActionKind::SubtitleTrack, track);
+        items.push_back(item);
+    }
+    TDriveMenuItem separator;
+    separator.name = QStringLiteral("NSubtitlesSep");
+    separator.caption = QStringLiteral("-");
+    separator.separator = true;
+    items.push_back(separator);
+    TDriveMenuItem load;
+    load.name = QStringLiteral("NSubtitlesLoad");
+    load.caption = textOf(kLoadText);
+    load.enabled = canLoadFile;
+    load.action = TAction::of(TActionKind::LoadSubtitleFile);
+    items.push_back(load);
+    return items;
 }
 
 std::vector<TDriveMenuItem> DriveSubmenu(const QStringList &driveCaptions)

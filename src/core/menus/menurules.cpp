@@ -113,6 +113,7 @@ const TMenuRule kRules[] = {
     {"N75", [](const TMenuState &s, TMenuItemState &item) { item.enabled = !s.dvdMode; }},
     {"N35", mediaEnabled},
     {"N59", mediaEnabled},
+    {"NSubtitles", mediaEnabled},
     {"N64", topMostChecked},
     {"N65", fullScreenChecked},
     // TrayPopup

@@ -55,6 +55,9 @@ enum class TActionKind {
     ShutDownAfterList,
     StatusText,       // code: text index, param: tenths; always the small caption
     DiscNotFoundText, // the fixed "Not found CD/DVD video" for 2 s, small caption
+    SubtitleTrack,    // param: the subtitle track to show, 0 none
+    LoadSubtitleFile,
+    StepSubtitles, // off, each track in turn, off again
 };
 
 // A command may depend on what the command before it answered.

@@ -2,13 +2,14 @@
 
 #include "cmdline/caseinsensitivepath.h"
 #include "cmdline/shelllink.h"
+#include "playlist/streamurl.h"
 #include "playlist/tplaylistmodel.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QUrl>
 #include <QStorageInfo>
+#include <QUrl>
 
 namespace {
 
@@ -43,7 +44,13 @@ QStringList DroppedFileNames(const QMimeData &data)
     for (const QUrl &url : data.urls()) {
         if (url.isLocalFile())
             names.append(QDir::toNativeSeparators(url.toLocalFile()));
+        else if (IsStreamUrl(url.toString()))
+            names.append(url.toString());
     }
+    // A browser's address bar drags the address as text only.
+    const QString text = data.text().trimmed();
+    if (names.isEmpty() && !text.contains(u'\n') && IsStreamUrl(text))
+        names.append(text);
     return names;
 }
 

@@ -17,7 +17,8 @@ class TPlayListModel;
 PlaylistOutcome DropFiles(TPlayListModel &model, const QStringList &names, bool windowShowing,
                           bool cursorInsideWindow);
 
-// The local files and folders of a drag, in the order they were dragged.
+// The local files and folders and the stream addresses of a drag, in the order
+// they were dragged.
 QStringList DroppedFileNames(const QMimeData &data);
 
 // The DVD entry file of a dropped name, or empty when the name is no DVD root.

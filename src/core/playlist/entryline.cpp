@@ -1,5 +1,7 @@
 #include "entryline.h"
 
+#include "streamurl.h"
+
 namespace {
 
 constexpr QChar kQuote = u'"';
@@ -40,6 +42,9 @@ QStringView trimmed(QStringView text)
 
 bool hasDrivePart(QStringView path)
 {
+    // A folder in front of an address could never name anything.
+    if (IsStreamUrl(path))
+        return true;
 #ifdef Q_OS_WIN
     const bool driveLetter
         = path.size() >= 2 && path[1] == u':'

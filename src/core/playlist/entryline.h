@@ -21,7 +21,8 @@ struct Parts
 // Strips spaces and control characters (everything up to U+0020) from both ends.
 QStringView trimmed(QStringView text);
 
-// An absolute path: one that is not taken relative to some folder.
+// An absolute path: one that is not taken relative to some folder. A stream
+// address counts as one.
 bool hasDrivePart(QStringView path);
 
 // Splits a (trimmed) line. Empty when nothing usable remains: an empty path, or a

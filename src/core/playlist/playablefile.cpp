@@ -1,5 +1,7 @@
 #include "playablefile.h"
 
+#include "streamurl.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -11,6 +13,9 @@ bool IsPlayableFile(const QString &path)
 {
     if (path.isEmpty())
         return false;
+    // Whether a stream answers is learnt only by opening it.
+    if (IsStreamUrl(path))
+        return true;
 #ifdef Q_OS_UNIX
     // Navigation may ask this for every entry of a long list: one stat call per
     // path, without QFileInfo's path cleaning.

@@ -89,6 +89,11 @@ struct TSettingsRecord
     // line keeps that place's default).
     QString PlacesBar;
 
+    // Subtitles: shown at all, and the language chosen first (empty: the first
+    // file or track).
+    bool SubtitlesOn;
+    QString SubtitleLanguage;
+
     // Subkey ImpProp: hardware picture settings.
     int Hard_Brightness;
     int Hard_Contrast;

@@ -92,6 +92,8 @@ const TSettingDef kTable[] = {
     {.name = "ExitNoSaveOne", .field = &R::ExitNoSaveOne, .dialogControl = "clb2", .dialogItem = 5},
     {.name = "PlayList", .field = &R::PlayList},
     {.name = "UnInfoRestSize", .field = &R::UnInfoRestSize},
+    {.name = "SubtitlesOn", .field = &R::SubtitlesOn, .group = G::FirstPaint, .intDefault = 1},
+    {.name = "SubtitleLanguage", .field = &R::SubtitleLanguage, .group = G::FirstPaint},
     {.name = "PlacesBar", .field = &R::PlacesBar},
 
     // Subkeys.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "playlist/streamurl.h"
+
 #include <QDBusAbstractAdaptor>
 #include <QStringList>
 
@@ -26,7 +28,7 @@ public:
     bool HasTrackList() const { return false; }
     QString Identity() const { return QStringLiteral("Tavrel"); }
     QString DesktopEntry() const { return QStringLiteral("tavrel"); }
-    QStringList SupportedUriSchemes() const { return {QStringLiteral("file")}; }
+    QStringList SupportedUriSchemes() const { return StreamUrlSchemes(); }
     QStringList SupportedMimeTypes() const;
 
 public Q_SLOTS:

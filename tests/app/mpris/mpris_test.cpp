@@ -235,6 +235,9 @@ TEST_F(MprisTest, OpenUriGoesThroughTheHandOffAndRaiseAndIdentityAnswer)
     EXPECT_TRUE(Get(kRoot, QStringLiteral("SupportedMimeTypes"))
                     .toStringList()
                     .contains(QStringLiteral("video/mp4")));
+    EXPECT_TRUE(Get(kRoot, QStringLiteral("SupportedUriSchemes"))
+                    .toStringList()
+                    .contains(QStringLiteral("https")));
 
     const QString other = QUrl::fromLocalFile(Media("short.mp4")).toString();
     Call(kPlayer, QStringLiteral("OpenUri"), {other});

@@ -53,6 +53,7 @@ const std::vector<TKeyExpectation> kExpected = {
     {"O", VK::O, {C(Cmd::OpenDialog)}, {N(K::LoadPlaylist)}, {N(K::PlayDiscMenu)}, {C(Cmd::OpenDvd)}},
     {"P", VK::P, {C(Cmd::PlaylistOrDvdMenu)}, {}, {}, {}},
     {"S", VK::S, {C(Cmd::AudioTracks)}, {}, {}, {}},
+    {"T", VK::T, {N(K::StepSubtitles)}, {}, {}, {}},
     {"V", VK::V, {C(Cmd::PictureAdjust)}, {}, {}, {}},
     {"Num*", VK::Multiply, {C(Cmd::PictureAsIs)}, {}, {}, {}},
     {"Num+", VK::Add, {C(Cmd::VolumeUp)}, {C(Cmd::ZoomUp)}, {C(Cmd::CropMore)}, {}},

@@ -24,7 +24,8 @@ TEST(TLang, StartsWithBuiltInTexts)
 TEST(TLang, IndexOutsideTableShowsErrorText)
 {
     const TLang lang;
-    EXPECT_EQ(lang.GetLine(199), u"!ERROR TRANSLATE! LINES-199");
+    EXPECT_EQ(lang.GetLine(TLang::kTextCount),
+              u"!ERROR TRANSLATE! LINES-" + QString::number(TLang::kTextCount));
     EXPECT_EQ(lang.GetLine(250), u"!ERROR TRANSLATE! LINES-250");
     EXPECT_EQ(lang.GetLine(-3), u"!ERROR TRANSLATE! LINES--3");
 }
@@ -71,12 +72,12 @@ TEST_F(TLangLoad, SecondLoadStartsAgainFromBuiltInTexts)
 {
     write(u"A.lng"_s, "[recal]\n0=Open A\n");
     write(u"B.lng"_s, "[recal]\n1=Properties B\n");
-    lang.SetLine(200, u"Kept"_s);
+    lang.SetLine(TLang::kTextCount + 1, u"Kept"_s);
     lang.Load(folder(), u"A"_s);
     lang.Load(folder(), u"B"_s);
     EXPECT_EQ(lang.GetLine(0), TLang::builtInText(0));
     EXPECT_EQ(lang.GetLine(1), u"Properties B");
-    EXPECT_EQ(lang.GetLine(200), u"Kept");
+    EXPECT_EQ(lang.GetLine(TLang::kTextCount + 1), u"Kept");
 }
 
 } // namespace

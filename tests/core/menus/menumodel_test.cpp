@@ -98,6 +98,30 @@ TEST(DriveSubmenu, SeparatorThenOneItemPerDriveRebuiltEachTime)
     EXPECT_EQ(DriveSubmenu({}).size(), 1u);
 }
 
+TEST(SubtitleSubmenu, OffTheTracksWithTheirLanguagesAndLoadingWhereAFileCanShow)
+{
+    const auto textOf = [](int index) {
+        return index == 202 ? QStringLiteral("Track %1") : QString::number(index);
+    };
+    const auto items = SubtitleSubmenu({QStringLiteral("en"), QString()}, 2, textOf);
+    ASSERT_EQ(items.size(), 5u);
+    EXPECT_EQ(items[0].action, TAction::of(TActionKind::SubtitleTrack, 0));
+    EXPECT_FALSE(items[0].checked);
+    EXPECT_EQ(items[1].caption, QStringLiteral("Track 1 [en]"));
+    EXPECT_EQ(items[2].caption, QStringLiteral("Track 2")) << "no brackets without a language";
+    EXPECT_TRUE(items[2].checked);
+    EXPECT_EQ(items[2].action, TAction::of(TActionKind::SubtitleTrack, 2));
+    EXPECT_TRUE(items[3].separator);
+    EXPECT_EQ(items[4].action, TAction::of(TActionKind::LoadSubtitleFile));
+    EXPECT_TRUE(items[4].enabled);
+
+    // A disc: nothing to load over it, and "Off" checked when nothing shows.
+    const auto disc = SubtitleSubmenu({}, 0, textOf, false);
+    ASSERT_EQ(disc.size(), 3u);
+    EXPECT_TRUE(disc[0].checked);
+    EXPECT_FALSE(disc[2].enabled);
+}
+
 TEST(RunActions, GuardedActionSkippedOnlyAfterAnAnswerOf1)
 {
     TAction guarded = TAction::command(Cmd::PlayPause);

@@ -251,6 +251,8 @@ TEST_F(StoreTest, StoresEveryValueUnderItsDocumentedNameAndForm)
                             "ExitNoSaveOne",
                             "PlayList",
                             "UnInfoRestSize",
+                            "SubtitlesOn",
+                            "SubtitleLanguage",
                             "PlacesBar",
                             "ImpProp/Hard_Brightness",
                             "ImpProp/Hard_Contrast",
