@@ -122,37 +122,6 @@ void LinkInOrder(std::initializer_list<GstElement *> chain)
     }
 }
 
-// The appsink answers no allocation query. Without an answer gst-libav decodes
-// into padded buffers of its own and copies every frame into a second pool of
-// plainly laid-out ones (a 1080p H.264 picture is coded 1088 rows high, so even
-// video metadata alone does not let it hand its own buffers over). Offered a
-// pool that takes its alignment, it decodes straight into that pool's buffers
-// and sends them on as they are. The scaler reads planes through the metadata
-// (gst_video_frame_map), so the padded layout costs nothing here.
-GstPadProbeReturn OfferFramePool(GstPad *, GstPadProbeInfo *info, gpointer)
-{
-    GstQuery *query = GST_PAD_PROBE_INFO_QUERY(info);
-    if (GST_QUERY_TYPE(query) != GST_QUERY_ALLOCATION)
-        return GST_PAD_PROBE_OK;
-    GstCaps *caps = nullptr;
-    gboolean needPool = FALSE;
-    gst_query_parse_allocation(query, &caps, &needPool);
-    GstVideoInfo videoInfo;
-    if (needPool && caps && gst_video_info_from_caps(&videoInfo, caps)
-        && gst_query_get_n_allocation_pools(query) == 0) {
-        GstBufferPool *pool = gst_video_buffer_pool_new();
-        GstStructure *config = gst_buffer_pool_get_config(pool);
-        gst_buffer_pool_config_set_params(config, caps, guint(videoInfo.size), 0, 0);
-        gst_buffer_pool_config_add_option(config, GST_BUFFER_POOL_OPTION_VIDEO_META);
-        gst_buffer_pool_set_config(pool, config);
-        gst_query_add_allocation_pool(query, pool, guint(videoInfo.size), 0, 0);
-        gst_object_unref(pool);
-    }
-    gst_query_add_allocation_meta(query, GST_VIDEO_META_API_TYPE, nullptr);
-    // Handled: the query counts as answered, with the pool and the metadata in it.
-    return GST_PAD_PROBE_HANDLED;
-}
-
 } // namespace
 
 TVideoSink::TVideoSink()
@@ -174,10 +143,6 @@ TVideoSink::TVideoSink()
     gst_caps_unref(caps);
     gst_bin_add_many(GST_BIN(m_bin), entry, m_crop, appsink, nullptr);
     LinkInOrder({entry, m_crop, appsink});
-    GstPad *appsinkPad = gst_element_get_static_pad(appsink, "sink");
-    gst_pad_add_probe(appsinkPad, GST_PAD_PROBE_TYPE_QUERY_DOWNSTREAM, OfferFramePool, nullptr,
-                      nullptr);
-    gst_object_unref(appsinkPad);
     GstPad *sink = gst_element_get_static_pad(entry, "sink");
     gst_element_add_pad(m_bin, gst_ghost_pad_new("sink", sink));
     gst_object_unref(sink);
