@@ -129,6 +129,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LayoutCase{"yuv420p_8bit", "colour-yuv420p.mkv", "yuv420p", 8, 1},
                       LayoutCase{"yuv420p_10bit", "colour-yuv420p10le.mkv", "yuv420p10le", 10, 1},
                       LayoutCase{"yuv444p_8bit", "colour-yuv444p.mkv", "yuv444p", 8, 0}),
-    [](const ::testing::TestParamInfo<LayoutCase> &info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<LayoutCase> &test) { return std::string(test.param.name); });
 
 } // namespace
