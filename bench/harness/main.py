@@ -25,6 +25,10 @@ from stats import median  # noqa: E402
 from xserver import XServer  # noqa: E402
 
 CLIP_SECONDS = 20
+# The two ways every playback clip is shown: a 1280x720 window on a large
+# screen without a window manager, and full screen on a 1280x720 screen.
+WINDOW, FULL_SCREEN = "window", "full screen"
+MODES = (WINDOW, FULL_SCREEN)
 MARGIN_S = 10   # start-up and teardown beyond the clip's length
 STARTUP_TIMEOUT_S = 8
 
@@ -34,9 +38,9 @@ def log(text):
 
 
 class Bench:
-    def __init__(self, args, xserver, home):
+    def __init__(self, args, screens, home):
         self.args = args
-        self.xserver = xserver
+        self.screens = screens  # mode -> XServer
         self.home = home
         self.players = [player_table.tavrel_player(args.tavrel)] + [
             p for p in player_table.reference_players() if p.name in args.references]
@@ -48,35 +52,38 @@ class Bench:
         shift = round_index % len(self.players)
         return self.players[shift:] + self.players[:shift]
 
-    def run_player(self, player, argv, case, round_index, timeout_s):
+    def run_player(self, player, argv, case, round_index, timeout_s, mode=WINDOW):
+        xserver = self.screens[mode]
         with RunFolders(self.home, owner_uid=player.uid) as folders:
             env = folders.env(os.environ)
-            env.update(player.env, DISPLAY=self.xserver.display)
+            env.update(player.env, DISPLAY=xserver.display)
             if player.name == report.OURS:
                 folders.write_tavrel_settings(*player_table.TAVREL_WINDOW)
             gst_log = os.path.join(folders.root, "gst.log")
             if player.gst_log:
                 env["GST_DEBUG_FILE"] = gst_log
-            x_before = process_cpu_s(self.xserver.proc.pid)
+            x_before = process_cpu_s(xserver.proc.pid)
             result = run_measured(argv, env, os.path.join(folders.root, "stderr.log"), timeout_s,
                                   markers=("first-frame-ms",),
                                   on_timeout=lambda pid: player.quit(pid, env),
                                   on_mark=(lambda _, pid: player.quit(pid, env))
                                   if player.quit_after_first_frame else None)
-            x_after = process_cpu_s(self.xserver.proc.pid)
+            x_after = process_cpu_s(xserver.proc.pid)
             logs = result.stdout + read_text(result.stderr_path) + read_text(gst_log)
             run = self.judge(player, case, round_index, result, logs, x_after - x_before)
             if not run["ok"]:
                 self.keep_logs(run, [result.stderr_path, gst_log])
-        log(f"  {case:14} r{round_index + 1} {player.name:9} wall {result.wall_s:6.2f} s  "
-            f"cpu {result.cpu_s:5.2f} s  rss {result.peak_rss_mb:5.0f} MB  "
+        log(f"  {case:26} r{round_index + 1} {player.name:9} wall {result.wall_s:6.2f} s  "
+            f"cpu {result.cpu_s:5.2f} + X {run['xserver_cpu_s']:5.2f} s  rss {result.peak_rss_mb:5.0f} MB  "
             f"dropped {run['dropped']}  {'' if run['ok'] else 'FAILED: ' + run['problem']}")
         return run
 
     def judge(self, player, case, round_index, result, logs, xserver_cpu_s):
+        # A player that hands its scaling or conversion to the X server must not
+        # look cheaper for it: what the server spent meanwhile is part of its cost.
         run = dict(case=case, round=round_index + 1, player=player.name, wall_s=result.wall_s,
-                   cpu_s=result.cpu_s, peak_rss_mb=result.peak_rss_mb,
-                   xserver_cpu_s=xserver_cpu_s, dropped=player.drops(logs), ok=True)
+                   cpu_s=result.cpu_s + xserver_cpu_s, own_cpu_s=result.cpu_s,
+                   peak_rss_mb=result.peak_rss_mb, xserver_cpu_s=xserver_cpu_s, dropped=player.drops(logs), ok=True)
         if "first-frame-ms" in result.marks:
             run["first_frame_s"] = result.marks["first-frame-ms"]
             run["first_frame_self_ms"] = first_frame_ms(result.stdout)
@@ -140,17 +147,21 @@ class Bench:
                                     "start-up", r, STARTUP_TIMEOUT_S))
         return results
 
-    def decode_only(self, clip, case, r):
+    def decode_only(self, floor, clip, case, r):
         with RunFolders(self.home) as folders:
-            result = run_measured(player_table.decode_only_argv(clip), folders.env(os.environ),
+            result = run_measured(player_table.DECODE_FLOORS[floor](clip),
+                                  folders.env(os.environ),
                                   os.path.join(folders.root, "stderr.log"), 120)
-        log(f"  {case:14} r{r + 1} decode    cpu {result.cpu_s:5.2f} s")
+        log(f"  {case:26} r{r + 1} {floor:9} cpu {result.cpu_s:5.2f} s (decode only)")
         return result.cpu_s if result.exit_code == 0 else None
 
     def playback(self, deadline):
+        """{(clip, mode): {player: [run per round]}} and {clip: {floor: [CPU-s per round]}}."""
         clips = {name: os.path.join(self.args.media, f"playback-{name}.mp4")
                  for name in self.args.clips}
-        results = {name: ({p.name: [] for p in self.players}, []) for name in clips}
+        results = {(name, mode): {p.name: [] for p in self.players if p.argv(mode)}
+                   for name in clips for mode in MODES}
+        floors = {name: {floor: [] for floor in player_table.DECODE_FLOORS} for name in clips}
         longest_round = 0.0
         for r in range(self.args.rounds):
             if r >= self.args.min_rounds and time.time() + longest_round > deadline:
@@ -158,14 +169,17 @@ class Bench:
                 break
             began = time.time()
             for name, clip in clips.items():
-                per_player, decode = results[name]
-                decode.append(self.decode_only(clip, f"playback {name}", r))
-                for player in self.rotated(r):
-                    per_player[player.name].append(self.run_player(
-                        player, player.playback(clip), f"playback {name}", r,
-                        CLIP_SECONDS + MARGIN_S))
+                for floor, figures in floors[name].items():
+                    figures.append(self.decode_only(floor, clip, f"playback {name}", r))
+                for mode in MODES:
+                    per_player = results[(name, mode)]
+                    for player in self.rotated(r):
+                        if player.name in per_player:
+                            per_player[player.name].append(self.run_player(
+                                player, player.argv(mode)(clip), f"playback {name} {mode}", r,
+                                CLIP_SECONDS + MARGIN_S, mode))
             longest_round = max(longest_round, time.time() - began)
-        return results
+        return results, floors
 
 
 def read_text(path):
@@ -221,7 +235,7 @@ def main():
     parser.add_argument("--startup-rounds", type=int, default=5)
     parser.add_argument("--deadline", type=float, default=0,
                         help="epoch seconds after which no new playback round starts")
-    parser.add_argument("--clips", default="1080p,720p")
+    parser.add_argument("--clips", default="1080p,1080p-grain")
     parser.add_argument("--references", default="vlc,gst-play,mpv")
     parser.add_argument("--playlist", default="", help="playlist benchmark command")
     args = parser.parse_args()
@@ -240,18 +254,18 @@ def main():
 
 
 def measure_and_report(args, home, deadline):
-    with XServer() as xserver:
-        bench = Bench(args, xserver, home)
+    with XServer() as window_screen, XServer(*player_table.WINDOW, window_manager=True) as full:
+        bench = Bench(args, {WINDOW: window_screen, FULL_SCREEN: full}, home)
         names = [p.name for p in bench.players]
         bench.warm_up()
         log("start-up rounds")
         startup = bench.startup() if args.startup_rounds else {}
         playlist = run_playlist_bench(args.playlist)
         log("playback rounds")
-        playback = bench.playback(deadline)
+        playback, floors = bench.playback(deadline)
 
     refs = [n for n in names if n != report.OURS]
-    rounds = len(next(iter(playback.values()))[1]) if playback else 0
+    rounds = len(next(iter(floors.values()))["gst"]) if floors else 0
     lines = [f"# Tavrel benchmarks, {datetime.datetime.now():%Y-%m-%d %H:%M}", "",
              f"{os.cpu_count()} CPUs, load average {os.getloadavg()[0]:.1f} at the end; "
              f"{args.startup_rounds} start-up rounds, {rounds} playback rounds, players "
@@ -261,9 +275,9 @@ def measure_and_report(args, home, deadline):
     lines += [f"Note: {note}" for note in bench.notes] + ([""] if bench.notes else [])
     if startup:
         lines += report.startup_section(startup, names) + [""]
-    for clip, (results, decode) in playback.items():
-        lines += report.playback_section(clip, results, decode, names) + [""]
-    lines += report.targets_section(startup, playback, refs) + [""]
+    for (clip, mode), results in playback.items():
+        lines += report.playback_section(clip, mode, results, floors[clip], names) + [""]
+    lines += report.targets_section(startup, playback, floors, refs) + [""]
     lines += playlist + [""] + report.failures_section(bench.all_runs)
     text = "\n".join(lines) + "\n"
     os.makedirs(os.path.dirname(os.path.abspath(args.out)), exist_ok=True)

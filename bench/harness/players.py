@@ -32,6 +32,7 @@ GST_QOS_LOG = {"GST_DEBUG": "GST_BUS:5", "GST_DEBUG_NO_COLOR": "1"}
 class Player:
     name: str
     playback: Callable[[str], list]      # clip -> argv, plays to the end and exits
+    fullscreen: Callable[[str], list] | None  # the same in full screen; None: cannot
     startup: Callable[[str], list]       # one-frame clip -> argv
     drops: Callable[[str], int | None]   # stdout + logs -> frames dropped (None: not reported)
     env: dict
@@ -41,6 +42,10 @@ class Player:
     quit: Callable[[int, dict], None] = None  # (pid, env): ask the player to stop
     quit_after_first_frame: bool = False
     failure_marks: tuple = ()             # lines in its logs that mean it did not play the clip
+
+    def argv(self, mode):
+        """clip -> argv for a playback mode ("window" or "full screen"); None: cannot."""
+        return self.fullscreen if mode == "full screen" else self.playback
 
     def __post_init__(self):
         if self.quit is None:
@@ -63,6 +68,7 @@ def tavrel_player(binary):
         name="tavrel",
         # -ZOOM=0: the picture fitted to the video area, whatever zoom the window starts with.
         playback=lambda clip: [binary, clip, "-EEND", "-ZOOM=0"],
+        fullscreen=lambda clip: [binary, clip, "-EEND", "-ZOOM=0", "-FS"],
         # Not with -EEND: on the one-frame clip the player may reach the end and
         # quit before it has painted (and reported) the frame. It is asked to
         # quit as soon as it reports the first frame instead.
@@ -89,15 +95,17 @@ def reference_players():
                   "--audiosink=fakesink sync=true"]
     return [
         Player(name="vlc", playback=lambda clip: vlc_common + [clip],
+               fullscreen=lambda clip: vlc_common + ["--fullscreen", clip],
                startup=lambda clip: vlc_common + [clip],
                drops=drops.from_vlc_log, env={}, uid=NOBODY,
                failure_marks=("Your input can't be opened", "VLC is unable to open"),
                note="cvlc, xcb_x11 output, software decoding, dummy audio, run as nobody"),
-        Player(name="gst-play", playback=lambda clip: gst_common + [clip],
+        Player(name="gst-play", playback=lambda clip: gst_common + [clip], fullscreen=None,
                startup=lambda clip: gst_common + [clip],
                drops=drops.from_gst_bus_log, env=dict(GST_QOS_LOG), gst_log=True,
                note="playbin -> ximagesink; no window size option (window = clip size)"),
         Player(name="mpv", playback=lambda clip: mpv_common + [clip],
+               fullscreen=lambda clip: mpv_common + ["--fs", clip],
                # A one-frame file is shown as a still image for 1 s unless told otherwise.
                startup=lambda clip: mpv_common + ["--image-display-duration=0", clip],
                drops=drops.from_mpv_script, env={},
@@ -120,6 +128,11 @@ def terminate(pid):
         pass
 
 
-def decode_only_argv(clip):
-    return ["gst-launch-1.0", "-q", "filesrc", f"location={clip}", "!", "decodebin", "!",
-            "fakesink", "sync=false"]
+# The decode-only floors: GStreamer's decoder as the players built on it run it,
+# and FFmpeg's own command line (both decode the video with libavcodec).
+DECODE_FLOORS = {
+    "gst": lambda clip: ["gst-launch-1.0", "-q", "filesrc", f"location={clip}", "!", "decodebin",
+                         "!", "fakesink", "sync=false"],
+    "ffmpeg": lambda clip: ["ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-i", clip,
+                            "-f", "null", "-"],
+}

@@ -4,7 +4,10 @@ import struct
 import unittest
 
 import drops
+import main
 import players
+import process
+import report
 import sandbox
 import stats
 
@@ -101,6 +104,42 @@ class Ratios(unittest.TestCase):
     def test_best_reference_is_the_lowest_known_median(self):
         self.assertEqual(stats.best_reference({"vlc": 3.0, "mpv": None, "gst": 2.5}), ("gst", 2.5))
         self.assertEqual(stats.best_reference({"vlc": None}), (None, None))
+
+
+class Targets(unittest.TestCase):
+    @staticmethod
+    def runs(player, figures):
+        return [dict(player=player, ok=True, cpu_s=cpu, peak_rss_mb=rss) for cpu, rss in figures]
+
+    def test_each_target_row_is_judged_against_its_own_limit(self):
+        playback = {("1080p", "full screen"): {
+            "tavrel": self.runs("tavrel", [(6.0, 100), (6.5, 100), (7.0, 100)]),
+            "vlc": self.runs("vlc", [(6.0, 90), (6.0, 90), (6.0, 90)]),
+            "mpv": self.runs("mpv", [(8.0, 110), (8.0, 110), (8.0, 110)])}}
+        floors = {"1080p": {"ffmpeg": [5.0, 5.0, 5.0], "gst": [5.0, 5.0, 5.0]}}
+        rows = {line.split(" | ")[0].lstrip("| "): line
+                for line in report.targets_section({}, playback, floors, ["vlc", "mpv"])}
+        for label, ratio, met in [("playback CPU 1080p full screen <= 1.0x", "1.08", "NO"),
+                                  ("playback CPU 1080p full screen <= 1.25x", "1.30", "NO"),
+                                  ("peak RSS 1080p full screen <= 1.0x", "0.91", "yes")]:
+            with self.subTest(label=label):
+                self.assertIn(f"| {ratio} | {met} |", rows[label])
+
+    def test_a_run_costs_what_the_x_server_spent_during_it(self):
+        bench = main.Bench.__new__(main.Bench)
+        bench.all_runs = []
+        player = players.reference_players()[0]
+        result = process.RunResult(wall_s=20.5, cpu_s=4.0, peak_rss_mb=80.0, exit_code=0)
+        run = bench.judge(player, "playback 1080p window", 0, result, "", xserver_cpu_s=1.5)
+        self.assertEqual((run["cpu_s"], run["own_cpu_s"], run["ok"]), (5.5, 4.0, True))
+
+    def test_a_player_without_full_screen_is_left_out_of_it(self):
+        gst = next(p for p in players.reference_players() if p.name == "gst-play")
+        self.assertIsNone(gst.argv("full screen"))
+        for p in players.reference_players() + [players.tavrel_player("/bin/tavrel")]:
+            if p.name != "gst-play":
+                with self.subTest(player=p.name):
+                    self.assertNotEqual(p.argv("full screen")("c.mp4"), p.argv("window")("c.mp4"))
 
 
 if __name__ == "__main__":
