@@ -46,6 +46,9 @@ void TTavrelApp::WatchSessionState()
                 if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
                     save->Poke();
             });
+    // A list the command line gave replaced the stored one: that is a change too.
+    if (!m_commandLine.isEmpty())
+        save->Poke();
     if (m_window)
         save->Watch(m_window.get());
     if (m_playlistWindow)
