@@ -72,6 +72,8 @@ int main(int argc, char **argv)
         TSettingsStore store;
         if (InstanceHandOff::HandOff(endpoint, arguments.first(), store))
             return 0;
+        if (InstanceHandOff::IsInstanceRunning(endpoint))
+            return 1;
         // The instance answered but went away before it took the file: it was exiting,
         // and it stored its list before it stopped answering. This start plays the file.
     }

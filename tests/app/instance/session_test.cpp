@@ -137,6 +137,28 @@ TEST_F(SessionTest, ASecondStartWhileTheFirstExitsLosesNothing)
     }
 }
 
+TEST_F(SessionTest, ASettingsFolderThatCannotBeWrittenDoesNotStopThePlayer)
+{
+    // A file where the settings folder belongs fails every write, for the superuser too.
+    QDir().mkpath(home.filePath(QStringLiteral("config")));
+    QFile blocker(home.filePath(QStringLiteral("config/Quenfold")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    startFirst({media("long-120s.mp4")});
+    ASSERT_TRUE(waitForAnswer({QStringLiteral("309")}, QStringLiteral("2")));
+    // Past the first deferred write, which fails and is told.
+    QThread::msleep(2 * 1000);
+    // A file is handed over through the settings, so a hand-off cannot work now: the
+    // second start says so by its exit status, and the player is still there.
+    EXPECT_EQ(run({media("keyframes-250.avi")}).first, 1);
+    EXPECT_EQ(first.state(), QProcess::Running);
+    EXPECT_EQ(command({QStringLiteral("322")}).first, 0);
+    EXPECT_EQ(command({QStringLiteral("75")}).first, 0);
+    ASSERT_TRUE(first.waitForFinished(10000));
+    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first.exitCode(), 0);
+}
+
 struct SignalCase
 {
     int signalNumber;
