@@ -22,7 +22,13 @@ bool HandOff(const QString &endpoint, const QString &firstArgument, TSettingsSto
         return false;
     if (!client.send({CommandMessage::Command, Cmd::Close, 0}))
         return false;
+    // The file goes over through the settings; where they cannot be written there is
+    // nothing for the running instance to open.
+    bool written = true;
+    store.setWriteFailureHandler([&written](const QString &) { written = false; });
     store.setValue(&TSettingsRecord::ThisFile_Path, firstArgument);
+    if (!written)
+        return false;
     QThread::msleep(1);
     if (!client.send({CommandMessage::Command, Cmd::OpenHandedFile, 1}))
         return false;

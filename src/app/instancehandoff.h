@@ -14,7 +14,7 @@ bool IsInstanceRunning(const QString &endpoint);
 
 // Hands the first argument over: close (22), write `ThisFile\Path`, open the
 // handed file (336), come forward (341), each sent synchronously. False when
-// the running instance could not be reached.
+// the running instance could not be reached or the settings could not be written.
 bool HandOff(const QString &endpoint, const QString &firstArgument, TSettingsStore &store);
 
 // `tavrel --command CODE|NAME [PARAM]`: sends one command and prints the

@@ -70,7 +70,12 @@ int main(int argc, char **argv)
             return 0;
         QCoreApplication app(argc, argv);
         TSettingsStore store;
-        return InstanceHandOff::HandOff(endpoint, arguments.first(), store) ? 0 : 1;
+        if (InstanceHandOff::HandOff(endpoint, arguments.first(), store))
+            return 0;
+        if (InstanceHandOff::IsInstanceRunning(endpoint))
+            return 1;
+        // The instance answered but went away before it took the file: it was exiting,
+        // and it stored its list before it stopped answering. This start plays the file.
     }
 
     // This process will play: load the decoders while the window is built.

@@ -4,6 +4,7 @@
 #include "playlist/tplaylistmodel.h"
 #include "settings/settingsstore.h"
 #include "settings/tdeferredsave.h"
+#include "terrorreporter.h"
 #include "tfmplaylist.h"
 #include "ttavrelapp.h"
 #include "ttavrelplayer.h"
@@ -31,6 +32,20 @@ void TTavrelApp::SaveSessionState()
 
 void TTavrelApp::WatchSessionState()
 {
+    // Told after the write that failed has returned, and not at all when that was the exit's
+    // own write: a logout must not wait for a message box.
+    m_store->setWriteFailureHandler([this](const QString &fileName) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, fileName] {
+                if (!m_exiting)
+                    m_errors->Report(this, QStringLiteral("Cannot write the settings file %1: its "
+                                                          "folder is read-only or full. The player "
+                                                          "goes on; changes made now are not kept.")
+                                               .arg(fileName));
+            },
+            Qt::QueuedConnection);
+    });
     m_sessionSave = std::make_unique<TDeferredSave>([this] { SaveSessionState(); });
     TDeferredSave *save = m_sessionSave.get();
     const auto poke = [save] { save->Poke(); };
@@ -46,6 +61,9 @@ void TTavrelApp::WatchSessionState()
                 if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
                     save->Poke();
             });
+    // A list the command line gave replaced the stored one: that is a change too.
+    if (!m_commandLine.isEmpty())
+        save->Poke();
     if (m_window)
         save->Watch(m_window.get());
     if (m_playlistWindow)

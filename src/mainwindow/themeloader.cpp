@@ -4,7 +4,9 @@
 #include "themepictures.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 
 namespace {
 
@@ -17,10 +19,10 @@ QImage readPicture(const QString &path)
     const QFileInfo info(path);
     if (!info.isFile() || info.size() > kMaxPictureBytes)
         return {};
-    QImage image(path);
-    if (image.isNull() || image.width() > 4096 || image.height() > 4096)
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    return image.convertToFormat(QImage::Format_RGB32);
+    return ThemeLoader::ReadPicture(file);
 }
 
 } // namespace
@@ -46,6 +48,21 @@ namespace ThemeLoader {
 QString ThemeFolder(const QString &appFolder, const QString &themeName)
 {
     return QDir(appFolder).filePath(QStringLiteral("theme/") + themeName) + QDir::separator();
+}
+
+QImage ReadPicture(QIODevice &device)
+{
+    // A small compressed file can claim a huge picture: the claimed size is checked before
+    // any pixel memory is taken.
+    QImageReader reader(&device);
+    const QSize claimed = reader.size();
+    if (!claimed.isValid() || claimed.width() > kMaxPictureSide
+        || claimed.height() > kMaxPictureSide)
+        return {};
+    const QImage image = reader.read();
+    if (image.isNull() || image.width() > kMaxPictureSide || image.height() > kMaxPictureSide)
+        return {};
+    return image.convertToFormat(QImage::Format_RGB32);
 }
 
 QImage BuiltInPicture(const QString &name)
@@ -79,6 +96,12 @@ TThemeConfig ReadThemeConfig(const QString &themeFolder)
     TIniFile ini;
     if (!ini.load(themeFolder + QStringLiteral("config.ini")))
         return config;
+    return ThemeConfigFromIni(ini);
+}
+
+TThemeConfig ThemeConfigFromIni(const TIniFile &ini)
+{
+    TThemeConfig config;
     config.alltop = ini.integer(QStringLiteral("mainmenu"), QStringLiteral("alltop"), 0);
     config.PointTransDiv = ini.string(QStringLiteral("TimeLine"), QStringLiteral("PointTransDiv"),
                                       QStringLiteral(">"));

@@ -6,6 +6,9 @@
 #include <QString>
 #include <optional>
 
+class QIODevice;
+class TIniFile;
+
 // The colour table of a theme: a small bitmap whose pixels are colours, read as (x, y) from the
 // top left. Rows 0 to 2 are required, row 3 is optional.
 class TColorTable
@@ -38,13 +41,19 @@ namespace ThemeLoader {
 
 // The folder of a theme beside the program, with a trailing separator.
 QString ThemeFolder(const QString &appFolder, const QString &themeName);
+constexpr int kMaxPictureSide = 4096;
+
 // Picture N: the theme's N.bmp when it exists and decodes, else the built-in picture N.
 QImage LoadThemePicture(const QString &themeFolder, const QString &name);
+// A picture in any format the image library reads, as RGB32; a null image when it does not
+// decode or is larger than kMaxPictureSide either way.
+QImage ReadPicture(QIODevice &device);
 // The built-in picture N (a null image for an unknown name).
 QImage BuiltInPicture(const QString &name);
 // "colortable.bmp" of the folder, when present, decodable and large enough.
 std::optional<TColorTable> LoadColorTable(const QString &themeFolder);
 // "config.ini" of the folder; a missing file or key gives the defaults.
 TThemeConfig ReadThemeConfig(const QString &themeFolder);
+TThemeConfig ThemeConfigFromIni(const TIniFile &ini);
 
 } // namespace ThemeLoader

@@ -39,6 +39,30 @@ TEST(PluginLoading, WithoutAFolderEveryDispatchAnswersMinusTwo)
     EXPECT_TRUE(services.statuses.empty());
 }
 
+TEST(PluginLoading, OnlyThePluginsFolderIsSearched)
+{
+    // Libraries in the current folder, beside the Plugins folder and on the library path
+    // are never picked up: only the Plugins folder's own files count.
+    TPluginFolder folder;
+    folder.AddFixture("fx_plain", QStringLiteral("a_plain.so"));
+    QFile::copy(QStringLiteral(TAVREL_FIXTURE_DIR "/fx_plain.so"),
+                folder.Beside(QStringLiteral("b_beside.so")));
+    QTemporaryDir elsewhere;
+    QFile::copy(QStringLiteral(TAVREL_FIXTURE_DIR "/fx_plain.so"),
+                elsewhere.filePath(QStringLiteral("c_current.so")));
+    const QString oldCurrent = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+    qputenv("LD_LIBRARY_PATH", elsewhere.path().toLocal8Bit());
+
+    TRecordingServices services;
+    TPluginHostData data = HostDataFor(folder);
+    TPluginHost host(services, data);
+    host.Load();
+    EXPECT_EQ(fileNames(host), QStringList({QStringLiteral("a_plain.so")}));
+    QDir::setCurrent(oldCurrent);
+    qunsetenv("LD_LIBRARY_PATH");
+}
+
 TEST(PluginLoading, BrokenFilesAreSkippedAndTheOthersStillLoad)
 {
     TPluginFolder folder;

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QIODevice>
+#include <QStringDecoder>
 
 namespace {
 
@@ -92,11 +93,13 @@ private:
             m_pending.append(tail);
             bytes = m_pending;
         }
-        if (m_first && m_utf8 && bytes.startsWith("\xEF\xBB\xBF"))
+        // Lists joined into one file keep each part's mark at the start of a line; one mark
+        // there is dropped and anything after it is text (the decoder would otherwise drop
+        // a second one too, and only at the start of each call).
+        if (m_utf8 && bytes.startsWith("\xEF\xBB\xBF"))
             bytes = bytes.sliced(3);
-        m_first = false;
         const QString line
-            = m_utf8 ? QString::fromUtf8(bytes)
+            = m_utf8 ? QString(m_decoder(bytes))
                      : LegacyText::fromCp1251(QByteArray::fromRawData(bytes.data(), bytes.size()));
         m_onLine(line);
         if (m_pending.capacity() > kChunkSize)
@@ -108,7 +111,9 @@ private:
     bool m_utf8;
     const PlaylistTextReader::LineHandler &m_onLine;
     QByteArray m_pending;
-    bool m_first = true;
+    QStringDecoder m_decoder{QStringConverter::Utf8,
+                             QStringConverter::Flag::Stateless
+                                 | QStringConverter::Flag::ConvertInitialBom};
     bool m_skipLineFeed = false;
 };
 

@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace {
 
@@ -113,8 +115,51 @@ TSettingsStore::TSettingsStore()
 
 TSettingsStore::TSettingsStore(std::unique_ptr<QSettings> settings)
     : m_settings(std::move(settings))
+    , m_unreadableAtStart(m_settings->status() == QSettings::AccessError)
 {
     keepCopyOfBrokenFile();
+    clearAbandonedLock();
+}
+
+// A player killed while it held the settings file's lock can leave the lock file empty, and
+// an empty one counts as held for half a minute: every write would wait that long. A lock
+// that still names no owner a moment later is such a leftover; one whose owner is gone is
+// taken over by tryLock itself.
+void TSettingsStore::clearAbandonedLock() const
+{
+    const QString path = m_settings->fileName() + QStringLiteral(".lock");
+    if (!QFileInfo::exists(path))
+        return;
+    QLockFile lock(path);
+    if (lock.tryLock(0))
+        return;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&pid, &host, &application))
+        return;
+    QThread::msleep(50);
+    if (!lock.getLockInfo(&pid, &host, &application))
+        lock.removeStaleLockFile();
+}
+
+void TSettingsStore::setWriteFailureHandler(std::function<void(const QString &)> handler)
+{
+    m_onWriteFailure = std::move(handler);
+    if (m_writeFailed && m_onWriteFailure)
+        m_onWriteFailure(m_settings->fileName());
+}
+
+// A folder that is read-only or full fails every write the same way, so only the first
+// failure is told; the values stay in memory and the program goes on with them.
+void TSettingsStore::sync() const
+{
+    m_settings->sync();
+    if (m_writeFailed || m_unreadableAtStart || m_settings->status() != QSettings::AccessError)
+        return;
+    m_writeFailed = true;
+    if (m_onWriteFailure)
+        m_onWriteFailure(m_settings->fileName());
 }
 
 // The first write rewrites the whole file with only what could be parsed, so a file that
@@ -146,7 +191,7 @@ void TSettingsStore::writeRow(const TSettingsRecord &record, const TSettingDef &
 
 void TSettingsStore::loadGroup(TSettingsRecord &record, TLoadGroup group) const
 {
-    m_settings->sync();
+    sync();
     for (const TSettingDef &def : settingsTable()) {
         if (def.group == group && def.place != TSettingPlace::Ini)
             readRow(record, def);
@@ -158,7 +203,7 @@ void TSettingsStore::load(TSettingsRecord &record, const TSettingField &field) c
     const TSettingDef *def = findSetting(field);
     if (def == nullptr || def->place == TSettingPlace::Ini)
         return;
-    m_settings->sync();
+    sync();
     readRow(record, *def);
 }
 
@@ -168,7 +213,7 @@ void TSettingsStore::save(const TSettingsRecord &record, const TSettingField &fi
     if (def == nullptr || def->place == TSettingPlace::Ini)
         return;
     writeRow(record, *def);
-    m_settings->sync();
+    sync();
 }
 
 void TSettingsStore::readAspectPairs(TSettingsRecord &record) const
@@ -193,19 +238,19 @@ void TSettingsStore::writeAspectPairs(const TSettingsRecord &record)
 
 void TSettingsStore::loadAspectPairs(TSettingsRecord &record) const
 {
-    m_settings->sync();
+    sync();
     readAspectPairs(record);
 }
 
 void TSettingsStore::saveAspectPairs(const TSettingsRecord &record)
 {
     writeAspectPairs(record);
-    m_settings->sync();
+    sync();
 }
 
 void TSettingsStore::saveAtExit(const TSettingsRecord &record, int currentPlaylistEntries)
 {
-    m_settings->sync();
+    sync();
     // A single film opened from the command line must not replace a longer stored list
     // when the user asked for that; the choice is read now, not kept from start-up.
     TSettingsRecord stored;
@@ -219,12 +264,12 @@ void TSettingsStore::saveAtExit(const TSettingsRecord &record, int currentPlayli
         writeRow(record, *findSetting(&R::PlayList));
     for (const TSettingField &field : exitSaveOrder())
         writeRow(record, *findSetting(field));
-    m_settings->sync();
+    sync();
 }
 
 void TSettingsStore::loadDialogSet(TSettingsRecord &record) const
 {
-    m_settings->sync();
+    sync();
     for (const TSettingDef &def : settingsTable()) {
         if (def.inDialog() && def.place != TSettingPlace::Ini)
             readRow(record, def);
@@ -239,14 +284,14 @@ void TSettingsStore::saveDialogSet(const TSettingsRecord &record)
             writeRow(record, def);
     }
     writeAspectPairs(record);
-    m_settings->sync();
+    sync();
 }
 
 std::optional<quint32> TSettingsStore::resumeValue(const QString &fingerprint) const
 {
     if (!isFingerprint(fingerprint))
         return std::nullopt;
-    m_settings->sync();
+    sync();
     return SettingsValue::toDword(m_settings->value(kResumeGroup + QLatin1Char('/') + fingerprint));
 }
 
@@ -255,7 +300,7 @@ void TSettingsStore::setResumeValue(const QString &fingerprint, quint32 value)
     if (!isFingerprint(fingerprint))
         return;
     m_settings->setValue(kResumeGroup + QLatin1Char('/') + fingerprint, value);
-    m_settings->sync();
+    sync();
 }
 
 void TSettingsStore::removeResumeValue(const QString &fingerprint)
@@ -263,7 +308,7 @@ void TSettingsStore::removeResumeValue(const QString &fingerprint)
     if (!isFingerprint(fingerprint))
         return;
     m_settings->remove(kResumeGroup + QLatin1Char('/') + fingerprint);
-    m_settings->sync();
+    sync();
 }
 
 void TSettingsStore::loadIni(TSettingsRecord &record, const TIniFile &ini,

@@ -13,8 +13,9 @@ class TIniFile;
 // Reads and writes the settings record. Registry-style values go through QSettings (the
 // user's store by default, or one handed in); "tavrel.ini" through TIniFile. Every read falls
 // back to the table's default when a value is missing, of the wrong type or out of range;
-// writes never raise and never report failure. A settings file that does not parse is copied
-// to "<file>.broken" before anything is written over it.
+// writes never raise; the first one that cannot reach the file goes to the write-failure
+// handler (once per store, also when it failed before the handler was set). A settings file that
+// does not parse is copied to "<file>.broken" before anything is written over it.
 class TSettingsStore
 {
 public:
@@ -86,15 +87,23 @@ public:
     // A file that exists but cannot be read is left alone rather than replaced by a stub.
     static bool updateIniFile(const TSettingsRecord &record, const QString &appFolder);
 
+    // Called with the settings file's name when a write could not be stored.
+    void setWriteFailureHandler(std::function<void(const QString &fileName)> handler);
+
     // Number of lines of a stored playlist text (0 for an empty text).
     static int countPlaylistLines(const QString &text);
 
 private:
     void keepCopyOfBrokenFile() const;
+    void clearAbandonedLock() const;
+    void sync() const;
     void readRow(TSettingsRecord &record, const TSettingDef &def) const;
     void writeRow(const TSettingsRecord &record, const TSettingDef &def);
     void readAspectPairs(TSettingsRecord &record) const;
     void writeAspectPairs(const TSettingsRecord &record);
 
     std::unique_ptr<QSettings> m_settings;
+    bool m_unreadableAtStart = false;
+    mutable bool m_writeFailed = false;
+    std::function<void(const QString &)> m_onWriteFailure;
 };

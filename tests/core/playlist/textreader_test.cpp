@@ -105,6 +105,33 @@ TEST(PlaylistTextReader, InvalidBytesAfterTheEndMarkAreNotLookedAt)
     EXPECT_EQ(lines, QStringList{u"Я"_s});
 }
 
+TEST(PlaylistTextReader, OneByteOrderMarkAtTheStartOfALineIsDropped)
+{
+    const QByteArray mark = "\xEF\xBB\xBF";
+    const struct
+    {
+        QByteArray bytes;
+        QStringList utf8;
+        QStringList legacy; // the same bytes read as Windows-1251
+    } cases[] = {
+        {mark + "a\n", {u"a"_s}, {u"п»їa"_s}},
+        // Two lists joined: the second one's mark is not part of its first name.
+        {"a\n" + mark + "b\n", {u"a"_s, u"b"_s}, {u"a"_s, u"п»їb"_s}},
+        // Only one mark goes; a second is a character of the name.
+        {mark + mark + "a\n" + mark + mark + "b", {u"\uFEFFa"_s, u"\uFEFFb"_s}, {}},
+        {"a" + mark + "\n", {u"a\uFEFF"_s}, {}},
+        {mark, {u""_s}, {}},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(readAll(c.bytes), c.utf8) << c.bytes.toHex().data();
+        EXPECT_EQ(readAll(c.bytes, true), c.utf8) << c.bytes.toHex().data();
+        if (!c.legacy.isEmpty()) {
+            EXPECT_EQ(readAll(c.bytes + "\xFF").mid(0, c.legacy.size()), c.legacy)
+                << c.bytes.toHex().data();
+        }
+    }
+}
+
 class FailingDevice : public QIODevice
 {
 public:

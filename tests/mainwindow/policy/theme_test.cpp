@@ -2,10 +2,12 @@
 #include "themeloader.h"
 #include "themepictures.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -131,6 +133,50 @@ TEST_F(ThemeTest, ColourTableSizeRules)
     }
     write(QStringLiteral("colortable.bmp"), QByteArray(64, 'x'));
     EXPECT_FALSE(ThemeLoader::LoadColorTable(folder).has_value());
+}
+
+QByteArray bmpBytes(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+// A few bytes of run-length coded bitmap whose header claims a huge picture.
+QByteArray bmpClaiming(quint32 width, quint32 height)
+{
+    QByteArray bytes(14 + 40 + 256 * 4, '\0');
+    char *p = bytes.data();
+    p[0] = 'B';
+    p[1] = 'M';
+    qToLittleEndian<quint32>(14 + 40 + 256 * 4, p + 10);
+    qToLittleEndian<quint32>(40, p + 14);
+    qToLittleEndian<quint32>(width, p + 18);
+    qToLittleEndian<quint32>(height, p + 22);
+    qToLittleEndian<quint16>(1, p + 26); // planes
+    qToLittleEndian<quint16>(8, p + 28); // bits per pixel
+    qToLittleEndian<quint32>(1, p + 30); // RLE8
+    bytes += QByteArray("\x00\x01", 2);  // end of bitmap
+    qToLittleEndian<quint32>(static_cast<quint32>(bytes.size()), bytes.data() + 2);
+    return bytes;
+}
+
+TEST_F(ThemeTest, PictureLargerThanTheLimitEitherWayFallsBack)
+{
+    for (const QByteArray &bytes :
+         {bmpBytes(filled({4097, 20}, qRgb(1, 2, 3))), bmpBytes(filled({20, 4097}, qRgb(1, 2, 3))),
+          bmpClaiming(8000, 8000), bmpClaiming(4097, 3)}) {
+        write(QStringLiteral("IPLAY.bmp"), bytes);
+        write(QStringLiteral("colortable.bmp"), bytes);
+        EXPECT_EQ(ThemeLoader::LoadThemePicture(folder, QStringLiteral("IPLAY")),
+                  ThemeLoader::BuiltInPicture(QStringLiteral("IPLAY")));
+        EXPECT_FALSE(ThemeLoader::LoadColorTable(folder));
+    }
+    // The same coded form at an allowed size is read.
+    write(QStringLiteral("colortable.bmp"), bmpClaiming(20, 3));
+    EXPECT_TRUE(ThemeLoader::LoadColorTable(folder));
 }
 
 TEST_F(ThemeTest, ColourTablePixelsReadAsBlueGreenRed)

@@ -2,6 +2,7 @@
 #include "instanceserver.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -155,6 +157,44 @@ TEST_F(InstanceChannelTest, SecondServerRefusesWhileTheFirstLivesAndNothingIsLef
     EXPECT_FALSE(second.listen(endpoint));
     first.close();
     EXPECT_FALSE(QFileInfo::exists(endpoint));
+}
+
+// connect() from a child process under another user; true when the connection was taken.
+bool connectsAsAnotherUser(const QString &endpoint)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(2);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray path = endpoint.toLocal8Bit();
+        std::memcpy(address.sun_path, path.constData(),
+                    std::min(sizeof(address.sun_path) - 1, size_t(path.size())));
+        const int result = ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address);
+        ::_exit(result == 0 ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_NE(WEXITSTATUS(status), 2) << "could not become another user";
+    return WEXITSTATUS(status) == 0;
+}
+
+TEST_F(InstanceChannelTest, OnlyItsOwnUserCanConnect)
+{
+    TInstanceServer server([](const TInstanceFrame &) { return 0; });
+    ASSERT_TRUE(server.listen(endpoint));
+    const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+                        | QFile::WriteOther | QFile::ExeOther;
+    EXPECT_FALSE(QFileInfo(endpoint).permissions() & others);
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser can try as another user";
+    // The test folder itself must let the other user reach the socket, so that only the
+    // socket's own mode can stop it.
+    QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeOther);
+    EXPECT_FALSE(connectsAsAnotherUser(endpoint));
 }
 
 TEST_F(InstanceChannelTest, NoAnswerWithoutServer)
