@@ -1,5 +1,6 @@
 #include "filtergraph.h"
 
+#include "avvideodecoder.h"
 #include "filtergraph_p.h"
 #include "mediaerror.h"
 #include "mediaexception.h"
@@ -37,6 +38,7 @@ void EnsureFrameworkInitialized()
     if (ranked)
         return;
     ranked = true;
+    AvVideoDecoder::Register();
     // OpenAL plays through the same sound servers that autoaudiosink tries
     // first, so it adds nothing when they fail, only "AL lib" errors for
     // every graph on machines without sound. Leave it out of the automatic choice.

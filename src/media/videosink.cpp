@@ -122,6 +122,15 @@ void LinkInOrder(std::initializer_list<GstElement *> chain)
     }
 }
 
+GstPadProbeReturn OfferVideoMeta(GstPad *, GstPadProbeInfo *info, gpointer)
+{
+    GstQuery *query = GST_PAD_PROBE_INFO_QUERY(info);
+    if (GST_QUERY_TYPE(query) != GST_QUERY_ALLOCATION)
+        return GST_PAD_PROBE_OK;
+    gst_query_add_allocation_meta(query, GST_VIDEO_META_API_TYPE, nullptr);
+    return GST_PAD_PROBE_HANDLED;
+}
+
 } // namespace
 
 TVideoSink::TVideoSink()
@@ -155,6 +164,14 @@ TVideoSink::TVideoSink()
         return static_cast<GstFlowReturn>(OnNewPreroll(sink, self));
     };
     gst_app_sink_set_callbacks(GST_APP_SINK(appsink), &callbacks, this, nullptr);
+
+    // The scaler reads every plane where the video meta says it is, so a
+    // decoder may hand over frames in its own memory, strides and all,
+    // instead of copying each into a buffer of the default layout.
+    GstPad *appsinkPad = gst_element_get_static_pad(appsink, "sink");
+    gst_pad_add_probe(appsinkPad, GST_PAD_PROBE_TYPE_QUERY_DOWNSTREAM, OfferVideoMeta, nullptr,
+                      nullptr);
+    gst_object_unref(appsinkPad);
 }
 
 TVideoSink::~TVideoSink()
