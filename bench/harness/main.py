@@ -74,7 +74,8 @@ class Bench:
             if not run["ok"]:
                 self.keep_logs(run, [result.stderr_path, gst_log])
         log(f"  {case:26} r{round_index + 1} {player.name:9} wall {result.wall_s:6.2f} s  "
-            f"cpu {result.cpu_s:5.2f} + X {run['xserver_cpu_s']:5.2f} s  rss {result.peak_rss_mb:5.0f} MB  "
+            f"cpu {result.cpu_s:5.2f} + X {run['xserver_cpu_s']:5.2f} s  rss {result.peak_rss_mb:5.0f} MB "
+            f"(anon {result.anon_mb:4.0f} file {result.file_mb:4.0f})  "
             f"dropped {run['dropped']}  {'' if run['ok'] else 'FAILED: ' + run['problem']}")
         return run
 
@@ -83,7 +84,8 @@ class Bench:
         # look cheaper for it: what the server spent meanwhile is part of its cost.
         run = dict(case=case, round=round_index + 1, player=player.name, wall_s=result.wall_s,
                    cpu_s=result.cpu_s + xserver_cpu_s, own_cpu_s=result.cpu_s,
-                   peak_rss_mb=result.peak_rss_mb, xserver_cpu_s=xserver_cpu_s, dropped=player.drops(logs), ok=True)
+                   peak_rss_mb=result.peak_rss_mb, anon_mb=result.anon_mb, file_mb=result.file_mb,
+                   xserver_cpu_s=xserver_cpu_s, dropped=player.drops(logs), ok=True)
         if "first-frame-ms" in result.marks:
             run["first_frame_s"] = result.marks["first-frame-ms"]
             run["first_frame_self_ms"] = first_frame_ms(result.stdout)

@@ -16,6 +16,11 @@ class RunResult:
     wall_s: float = 0.0             # spawn -> exit
     cpu_s: float = 0.0              # user + sys
     peak_rss_mb: float = 0.0
+    # The sampled moment of the highest resident set, split by what backs it:
+    # anonymous memory (heaps, frame pools) against file pages (libraries).
+    sampled_rss_mb: float = 0.0
+    anon_mb: float = 0.0
+    file_mb: float = 0.0
     exit_code: int | None = None
     timed_out: bool = False
     marks: dict = field(default_factory=dict)  # stdout marker -> seconds after spawn
@@ -53,6 +58,9 @@ def run_measured(argv, env, stderr_path, timeout_s, markers=(), on_timeout=None,
 
     reader = threading.Thread(target=read_stdout, daemon=True)
     reader.start()
+    finished = threading.Event()
+    sampler = threading.Thread(target=sample_memory, args=(proc.pid, finished, result), daemon=True)
+    sampler.start()
     waited = {}
 
     def wait_exit():
@@ -76,6 +84,8 @@ def run_measured(argv, env, stderr_path, timeout_s, markers=(), on_timeout=None,
         if waiter.is_alive():
             os.kill(proc.pid, 9)
             waiter.join()
+    finished.set()
+    sampler.join(2)
     proc.returncode = os.waitstatus_to_exitcode(waited["status"])
     reader.join(2)
     usage = waited["usage"]
@@ -93,3 +103,48 @@ def process_cpu_s(pid):
         fields = stat.read().rsplit(")", 1)[1].split()
     ticks = os.sysconf("SC_CLK_TCK")
     return (int(fields[11]) + int(fields[12])) / ticks
+
+
+def read_rollup(pid):
+    """Rss, Anonymous and file-backed kB of one process, or None once it is gone."""
+    values = {}
+    try:
+        with open(f"/proc/{pid}/smaps_rollup") as rollup:
+            for line in rollup:
+                name, _, rest = line.partition(":")
+                if name in ("Rss", "Anonymous", "Shmem"):
+                    values[name] = int(rest.split()[0])
+    except (OSError, ValueError, IndexError):
+        return None
+    if "Rss" not in values:
+        return None
+    anon = values.get("Anonymous", 0)
+    return values["Rss"], anon, values["Rss"] - anon - values.get("Shmem", 0)
+
+
+def descendants(pid):
+    """pid and every process below it (a player started through a wrapper)."""
+    found, queue = [], [pid]
+    while queue:
+        current = queue.pop()
+        found.append(current)
+        try:
+            for task in os.listdir(f"/proc/{current}/task"):
+                with open(f"/proc/{current}/task/{task}/children") as children:
+                    queue.extend(int(child) for child in children.read().split())
+        except (OSError, ValueError):
+            pass
+    return found
+
+
+def sample_memory(pid, finished, result, interval_s=0.2):
+    """Keeps in `result` the split of the largest resident set seen among pid's tree."""
+    while not finished.wait(interval_s):
+        samples = [s for s in (read_rollup(p) for p in descendants(pid)) if s]
+        if not samples:
+            continue
+        rss, anon, file_backed = max(samples)
+        if rss / 1024.0 > result.sampled_rss_mb:
+            result.sampled_rss_mb = rss / 1024.0
+            result.anon_mb = anon / 1024.0
+            result.file_mb = file_backed / 1024.0

@@ -58,8 +58,9 @@ def playback_section(clip, mode, results, floors, players):
              f"{fmt(median(floors['gst']))} (per round {fmt_list(floors['gst'])}). CPU-s = the "
              f"player's user + sys + the X server's meanwhile.", "",
              "| player | CPU-s median | x ffmpeg floor | Tavrel/player CPU per round | median "
-             "| peak RSS MB | Tavrel/player RSS | dropped | own CPU-s | X server CPU-s | wall s |",
-             "| --- | --- | --- | --- | --- | --- | --- | --- | --- | --- | --- |"]
+             "| peak RSS MB | Tavrel/player RSS | anon / file MB at peak | dropped | own CPU-s "
+             "| X server CPU-s | wall s |",
+             "| --- | --- | --- | --- | --- | --- | --- | --- | --- | --- | --- | --- |"]
     ours_cpu = column(results.get(OURS, []), "cpu_s")
     ours_rss = column(results.get(OURS, []), "peak_rss_mb")
     for name in players:
@@ -73,6 +74,7 @@ def playback_section(clip, mode, results, floors, players):
         lines.append(
             f"| {name} | {fmt(median(cpu))} | {fmt(median(multiples))} | {fmt_list(cpu_ratios)} "
             f"| {fmt(median(cpu_ratios))} | {fmt(median(rss), 0)} | {fmt(median(rss_ratios))} "
+            f"| {fmt(median(column(runs, 'anon_mb')), 0)} / {fmt(median(column(runs, 'file_mb')), 0)} "
             f"| {fmt(median(column(runs, 'dropped')), 0)} "
             f"| {fmt(median(column(runs, 'own_cpu_s')))} "
             f"| {fmt(median(column(runs, 'xserver_cpu_s')))} "

@@ -144,3 +144,13 @@ class Targets(unittest.TestCase):
 
 if __name__ == "__main__":
     unittest.main()
+
+
+class MemorySplit(unittest.TestCase):
+    def test_a_child_started_through_a_wrapper_is_the_one_measured(self):
+        # A wrapper shell that keeps a 64 MB anonymous buffer alive in its child.
+        script = "import time; b = bytearray(64 << 20); b[::4096] = b'x' * len(b[::4096]); time.sleep(1.2)"
+        result = process.run_measured(["sh", "-c", f'python3 -c "{script}"; true'], None,
+                                      "/dev/null", 10)
+        self.assertGreater(result.anon_mb, 60)
+        self.assertLess(result.anon_mb + result.file_mb, result.sampled_rss_mb + 0.01)
