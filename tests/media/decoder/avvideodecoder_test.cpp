@@ -117,7 +117,8 @@ struct ClipCase
 {
     const char *name;
     const char *clip;
-    bool offerMeta; // false: downstream cannot read strides, frames are copied
+    const char *reference; // the framework's decoder for the clip's codec
+    bool offerMeta;        // false: downstream cannot read strides, frames are copied
 };
 
 void PrintTo(const ClipCase &c, std::ostream *os)
@@ -140,7 +141,7 @@ protected:
 TEST_P(OwnDecoderTest, GivesTheFramesTheFrameworksDecoderGives)
 {
     const ClipCase &c = GetParam();
-    const Decoded reference = Decode(Clip(c.clip), "avdec_h264", false);
+    const Decoded reference = Decode(Clip(c.clip), c.reference, false);
     ASSERT_TRUE(reference.error.empty()) << reference.error;
     ASSERT_FALSE(reference.digests.empty());
     const Decoded own = Decode(Clip(c.clip), AvVideoDecoder::FactoryName, c.offerMeta);
@@ -152,18 +153,21 @@ TEST_P(OwnDecoderTest, GivesTheFramesTheFrameworksDecoderGives)
     EXPECT_EQ(own.caps, reference.caps);
     // Shown in place, the frames must not be writable: the decoder still
     // predicts from them.
-    if (c.offerMeta)
+    if (c.offerMeta) {
         EXPECT_TRUE(own.allReadOnly);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Clips, OwnDecoderTest,
-    ::testing::Values(ClipCase{"Reordered", "short.mp4", true},
-                      ClipCase{"ReorderedCopied", "short.mp4", false},
-                      ClipCase{"Anamorphic", "anamorphic.mp4", true},
-                      ClipCase{"TenBit", "colour-yuv420p10le.mkv", true},
-                      ClipCase{"FourFourFour", "colour-yuv444p.mkv", true},
-                      ClipCase{"FourFourFourCopied", "colour-yuv444p.mkv", false}),
+    ::testing::Values(ClipCase{"Reordered", "reordered.mp4", "avdec_h264", true},
+                      ClipCase{"ReorderedCopied", "reordered.mp4", "avdec_h264", false},
+                      ClipCase{"Hevc", "reordered-hevc.mkv", "avdec_h265", true},
+                      ClipCase{"HevcCopied", "reordered-hevc.mkv", "avdec_h265", false},
+                      ClipCase{"Anamorphic", "anamorphic.mp4", "avdec_h264", true},
+                      ClipCase{"TenBit", "colour-yuv420p10le.mkv", "avdec_h264", true},
+                      ClipCase{"FourFourFour", "colour-yuv444p.mkv", "avdec_h264", true},
+                      ClipCase{"FourFourFourCopied", "colour-yuv444p.mkv", "avdec_h264", false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(OwnDecoder, IsWhatAutomaticGraphsChooseForH264)
