@@ -1,5 +1,6 @@
 #include "avvideodecoder.h"
 
+#include "avcodecsupport.h"
 #include "avframewrap.h"
 
 extern "C" {
@@ -111,20 +112,7 @@ bool OpenContext(TavrelAvVideoDec *self, GstVideoCodecState *state)
     AVCodecContext *context = avcodec_alloc_context3(codec);
     if (!context)
         return false;
-    const GValue *codecData = gst_structure_get_value(structure, "codec_data");
-    if (codecData && G_VALUE_TYPE(codecData) == GST_TYPE_BUFFER) {
-        GstMapInfo map;
-        GstBuffer *data = gst_value_get_buffer(codecData);
-        if (gst_buffer_map(data, &map, GST_MAP_READ)) {
-            context->extradata
-                = static_cast<uint8_t *>(av_mallocz(map.size + AV_INPUT_BUFFER_PADDING_SIZE));
-            if (context->extradata) {
-                std::memcpy(context->extradata, map.data, map.size);
-                context->extradata_size = static_cast<int>(map.size);
-            }
-            gst_buffer_unmap(data, &map);
-        }
-    }
+    AvCodecSupport::AttachCodecData(structure, context);
     // The size lets libavcodec size its threads before the first picture;
     // automatic is one frame thread per core and one more. Frame threads delay
     // the output by a frame each: a live stream keeps to slice threads.
@@ -295,17 +283,11 @@ gboolean SetFormat(GstVideoDecoder *decoder, GstVideoCodecState *state)
 GstFlowReturn HandleFrame(GstVideoDecoder *decoder, GstVideoCodecFrame *frame)
 {
     TavrelAvVideoDec *self = Self(decoder);
-    GstMapInfo map;
-    if (!self->context || !gst_buffer_map(frame->input_buffer, &map, GST_MAP_READ)) {
+    if (!self->context) {
         gst_video_decoder_drop_frame(decoder, frame);
-        return self->context ? GST_FLOW_ERROR : GST_FLOW_NOT_NEGOTIATED;
+        return GST_FLOW_NOT_NEGOTIATED;
     }
-    // libavcodec reads a little past a packet's end: its own padded copy.
-    const bool packed = av_new_packet(self->packet, static_cast<int>(map.size)) == 0;
-    if (packed)
-        std::memcpy(self->packet->data, map.data, map.size);
-    gst_buffer_unmap(frame->input_buffer, &map);
-    if (!packed) {
+    if (!AvCodecSupport::FillPacket(self->packet, frame->input_buffer)) {
         gst_video_decoder_drop_frame(decoder, frame);
         return GST_FLOW_ERROR;
     }

@@ -82,13 +82,13 @@ TEST_P(WrapTest, PlanesAreReadInPlaceAndOutliveTheFrame)
     AVFrame *frame = MakeFrame(c);
     ASSERT_NE(frame, nullptr);
     GstVideoInfo info;
-    ASSERT_TRUE(gst_video_info_set_format(&info, AvFrameWrap::GstFormat(c.format), c.width,
-                                          c.height));
+    ASSERT_TRUE(
+        gst_video_info_set_format(&info, AvFrameWrap::GstFormat(c.format), c.width, c.height));
     GstBuffer *buffer = AvFrameWrap::Wrap(frame, info);
     ASSERT_NE(buffer, nullptr);
     uint8_t *original[4] = {frame->data[0], frame->data[1], frame->data[2], frame->data[3]};
-    int strides[4] = {frame->linesize[0], frame->linesize[1], frame->linesize[2],
-                      frame->linesize[3]};
+    int strides[4]
+        = {frame->linesize[0], frame->linesize[1], frame->linesize[2], frame->linesize[3]};
     // The buffer alone keeps the pixels alive.
     av_frame_free(&frame);
 
@@ -115,8 +115,8 @@ TEST_P(WrapTest, DrawingIntoTheFrameNeverReachesTheDecodersPicture)
     AVFrame *frame = MakeFrame(c);
     ASSERT_NE(frame, nullptr);
     GstVideoInfo info;
-    ASSERT_TRUE(gst_video_info_set_format(&info, AvFrameWrap::GstFormat(c.format), c.width,
-                                          c.height));
+    ASSERT_TRUE(
+        gst_video_info_set_format(&info, AvFrameWrap::GstFormat(c.format), c.width, c.height));
     GstBuffer *buffer = AvFrameWrap::Wrap(frame, info);
     ASSERT_NE(buffer, nullptr);
     GstVideoFrame mapped;
@@ -216,9 +216,10 @@ constexpr AVRational NoRatio{0, 1};
 INSTANTIATE_TEST_SUITE_P(
     Cases, DescribeTest,
     ::testing::Values(
-        DescribeCase{"UntaggedContainerTakesThePicturesColours", "video/x-h264, width=64, height=36",
-                     AV_PIX_FMT_YUV420P, AVCOL_SPC_BT709, AVCOL_RANGE_JPEG, NoRatio, NoRatio,
-                     GST_VIDEO_COLOR_MATRIX_BT709, GST_VIDEO_COLOR_RANGE_0_255, 1, 1, 0, 1},
+        DescribeCase{"UntaggedContainerTakesThePicturesColours",
+                     "video/x-h264, width=64, height=36", AV_PIX_FMT_YUV420P, AVCOL_SPC_BT709,
+                     AVCOL_RANGE_JPEG, NoRatio, NoRatio, GST_VIDEO_COLOR_MATRIX_BT709,
+                     GST_VIDEO_COLOR_RANGE_0_255, 1, 1, 0, 1},
         DescribeCase{"TaggedContainerWins",
                      "video/x-h264, width=64, height=36, colorimetry=(string)bt601",
                      AV_PIX_FMT_YUV420P, AVCOL_SPC_BT709, AVCOL_RANGE_JPEG, NoRatio, NoRatio,
@@ -238,10 +239,10 @@ INSTANTIATE_TEST_SUITE_P(
                      AVRational{4, 3}, NoRatio, GST_VIDEO_COLOR_MATRIX_UNKNOWN,
                      GST_VIDEO_COLOR_RANGE_UNKNOWN, 16, 11, 0, 1},
         DescribeCase{"FrameRateFromTheStreamWhenTheContainerHasNone",
-                     "video/x-h264, width=64, height=36", AV_PIX_FMT_YUV420P,
-                     AVCOL_SPC_UNSPECIFIED, AVCOL_RANGE_UNSPECIFIED, NoRatio,
-                     AVRational{30000, 1001}, GST_VIDEO_COLOR_MATRIX_UNKNOWN,
-                     GST_VIDEO_COLOR_RANGE_UNKNOWN, 1, 1, 30000, 1001},
+                     "video/x-h264, width=64, height=36", AV_PIX_FMT_YUV420P, AVCOL_SPC_UNSPECIFIED,
+                     AVCOL_RANGE_UNSPECIFIED, NoRatio, AVRational{30000, 1001},
+                     GST_VIDEO_COLOR_MATRIX_UNKNOWN, GST_VIDEO_COLOR_RANGE_UNKNOWN, 1, 1, 30000,
+                     1001},
         DescribeCase{"ContainerFrameRateWins",
                      "video/x-h264, width=64, height=36, framerate=(fraction)25/1",
                      AV_PIX_FMT_YUV420P, AVCOL_SPC_UNSPECIFIED, AVCOL_RANGE_UNSPECIFIED, NoRatio,

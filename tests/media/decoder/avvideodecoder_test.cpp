@@ -38,11 +38,11 @@ QByteArray Digest(const GstVideoFrame &frame)
     QCryptographicHash hash(QCryptographicHash::Md5);
     for (guint plane = 0; plane < GST_VIDEO_FRAME_N_PLANES(&frame); ++plane) {
         const auto *data = static_cast<const char *>(GST_VIDEO_FRAME_PLANE_DATA(&frame, plane));
-        const int rowBytes
-            = GST_VIDEO_FRAME_COMP_WIDTH(&frame, plane) * GST_VIDEO_FRAME_COMP_PSTRIDE(&frame, plane);
+        const int rowBytes = GST_VIDEO_FRAME_COMP_WIDTH(&frame, plane)
+                             * GST_VIDEO_FRAME_COMP_PSTRIDE(&frame, plane);
         for (int row = 0; row < GST_VIDEO_FRAME_COMP_HEIGHT(&frame, plane); ++row)
-            hash.addData(QByteArrayView(data + row * GST_VIDEO_FRAME_PLANE_STRIDE(&frame, plane),
-                                        rowBytes));
+            hash.addData(
+                QByteArrayView(data + row * GST_VIDEO_FRAME_PLANE_STRIDE(&frame, plane), rowBytes));
     }
     return hash.result();
 }
@@ -64,9 +64,8 @@ std::string ComparableCaps(GstCaps *caps)
 Decoded Decode(const QString &clip, const char *decoder, bool offerMeta)
 {
     Decoded decoded;
-    const std::string launch = "filesrc location=\"" + clip.toStdString()
-                               + "\" ! parsebin ! " + decoder
-                               + " ! appsink name=out sync=false max-buffers=2";
+    const std::string launch = "filesrc location=\"" + clip.toStdString() + "\" ! parsebin ! "
+                               + decoder + " ! appsink name=out sync=false max-buffers=2";
     GError *error = nullptr;
     GstElement *pipeline = gst_parse_launch(launch.c_str(), &error);
     if (!pipeline) {
@@ -187,8 +186,8 @@ TEST(OwnDecoder, IsWhatAutomaticGraphsChooseForH264)
         auto *element = GST_ELEMENT(g_value_get_object(&item));
         GstElementFactory *factory = gst_element_get_factory(element);
         if (factory
-            && gst_element_factory_list_is_type(factory, GST_ELEMENT_FACTORY_TYPE_DECODER
-                                                             | GST_ELEMENT_FACTORY_TYPE_MEDIA_VIDEO))
+            && gst_element_factory_list_is_type(
+                factory, GST_ELEMENT_FACTORY_TYPE_DECODER | GST_ELEMENT_FACTORY_TYPE_MEDIA_VIDEO))
             decoders.emplace_back(gst_plugin_feature_get_name(GST_PLUGIN_FEATURE(factory)));
         g_value_reset(&item);
     }
