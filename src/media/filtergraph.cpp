@@ -1,5 +1,6 @@
 #include "filtergraph.h"
 
+#include "avaudiodecoder.h"
 #include "avvideodecoder.h"
 #include "filtergraph_p.h"
 #include "mediaerror.h"
@@ -39,6 +40,7 @@ void EnsureFrameworkInitialized()
         return;
     ranked = true;
     AvVideoDecoder::Register();
+    AvAudioDecoder::Register();
     // OpenAL plays through the same sound servers that autoaudiosink tries
     // first, so it adds nothing when they fail, only "AL lib" errors for
     // every graph on machines without sound. Leave it out of the automatic choice.

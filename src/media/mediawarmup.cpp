@@ -8,11 +8,23 @@
 namespace {
 
 // The plug-ins a typical film needs: finding the type, demuxing, parsing,
-// decoding, converting and the player's own sink.
-constexpr const char *kPlugins[]
-    = {"coreelements",    "typefindfunctions", "playback",      "isomp4", "matroska",
-       "videoparsersbad", "audioparsers",      "libav",         "app",    "videoconvertscale",
-       "videocrop",       "audioconvert",      "audioresample", "volume", "autodetect"};
+// converting and the player's own sink. Its H.264/H.265 and AAC the player
+// decodes itself; the framework's libav plug-in, by far the largest, loads
+// only for a film that needs one of its other decoders.
+constexpr const char *kPlugins[] = {"coreelements",
+                                    "typefindfunctions",
+                                    "playback",
+                                    "isomp4",
+                                    "matroska",
+                                    "videoparsersbad",
+                                    "audioparsers",
+                                    "app",
+                                    "videoconvertscale",
+                                    "videocrop",
+                                    "audioconvert",
+                                    "audioresample",
+                                    "volume",
+                                    "autodetect"};
 
 std::mutex loadingMutex;
 std::condition_variable loadingDone;
