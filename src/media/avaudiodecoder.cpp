@@ -12,11 +12,11 @@ extern "C" {
 
 namespace {
 
-GstStaticPadTemplate SinkTemplate = GST_STATIC_PAD_TEMPLATE(
+GstStaticPadTemplate AudioSinkTemplate = GST_STATIC_PAD_TEMPLATE(
     "sink", GST_PAD_SINK, GST_PAD_ALWAYS,
     GST_STATIC_CAPS("audio/mpeg, mpegversion=(int){2, 4}, stream-format=(string){raw, adts}"));
 
-GstStaticPadTemplate SrcTemplate = GST_STATIC_PAD_TEMPLATE(
+GstStaticPadTemplate AudioSrcTemplate = GST_STATIC_PAD_TEMPLATE(
     "src", GST_PAD_SRC, GST_PAD_ALWAYS,
     GST_STATIC_CAPS("audio/x-raw, format=(string){U8, " GST_AUDIO_NE(S16) ", " GST_AUDIO_NE(
         S32) ", " GST_AUDIO_NE(F32) ", " GST_AUDIO_NE(F64) "}, layout=(string)interleaved"));
@@ -162,11 +162,11 @@ void Flush(GstAudioDecoder *decoder, gboolean)
         avcodec_flush_buffers(self->context);
 }
 
-void ClassInit(gpointer klass, gpointer)
+void AudioClassInit(gpointer klass, gpointer)
 {
     auto *element = static_cast<GstElementClass *>(klass);
-    gst_element_class_add_static_pad_template(element, &SinkTemplate);
-    gst_element_class_add_static_pad_template(element, &SrcTemplate);
+    gst_element_class_add_static_pad_template(element, &AudioSinkTemplate);
+    gst_element_class_add_static_pad_template(element, &AudioSrcTemplate);
     gst_element_class_set_static_metadata(element, "Tavrel AAC decoder", "Codec/Decoder/Audio",
                                           "Decodes AAC with libavcodec", "Tavrel developers");
     auto *decoder = static_cast<GstAudioDecoderClass *>(klass);
@@ -177,7 +177,7 @@ void ClassInit(gpointer klass, gpointer)
     decoder->flush = Flush;
 }
 
-void InstanceInit(GTypeInstance *instance, gpointer)
+void AudioInstanceInit(GTypeInstance *instance, gpointer)
 {
     auto *decoder = reinterpret_cast<GstAudioDecoder *>(instance);
     gst_audio_decoder_set_needs_format(decoder, TRUE);
@@ -186,11 +186,11 @@ void InstanceInit(GTypeInstance *instance, gpointer)
     GST_PAD_SET_ACCEPT_TEMPLATE(decoder->sinkpad);
 }
 
-GType DecoderType()
+GType AudioDecoderType()
 {
     static const GType type = g_type_register_static_simple(
-        GST_TYPE_AUDIO_DECODER, "TavrelAvAudioDec", sizeof(TavrelAvAudioDecClass), ClassInit,
-        sizeof(TavrelAvAudioDec), InstanceInit, GTypeFlags(0));
+        GST_TYPE_AUDIO_DECODER, "TavrelAvAudioDec", sizeof(TavrelAvAudioDecClass), AudioClassInit,
+        sizeof(TavrelAvAudioDec), AudioInstanceInit, GTypeFlags(0));
     return type;
 }
 
@@ -201,7 +201,7 @@ namespace AvAudioDecoder {
 bool Register()
 {
     static const bool registered
-        = gst_element_register(nullptr, FactoryName, GST_RANK_PRIMARY + 1, DecoderType());
+        = gst_element_register(nullptr, FactoryName, GST_RANK_PRIMARY + 1, AudioDecoderType());
     return registered;
 }
 

@@ -27,7 +27,7 @@ constexpr CodecCaps Codecs[]
 // picture): far more than any reordering and frame threading delay.
 constexpr guint32 StaleFrameDistance = 64;
 
-GstStaticPadTemplate SinkTemplate = GST_STATIC_PAD_TEMPLATE(
+GstStaticPadTemplate VideoSinkTemplate = GST_STATIC_PAD_TEMPLATE(
     "sink", GST_PAD_SINK, GST_PAD_ALWAYS,
     GST_STATIC_CAPS("video/x-h264, alignment=(string)au, stream-format=(string){avc, byte-stream}; "
                     "video/x-h265, alignment=(string)au, "
@@ -330,11 +330,11 @@ gboolean DecideAllocation(GstVideoDecoder *decoder, GstQuery *query)
     return TRUE;
 }
 
-void ClassInit(gpointer klass, gpointer)
+void VideoClassInit(gpointer klass, gpointer)
 {
     ParentClass = g_type_class_peek_parent(klass);
     auto *element = static_cast<GstElementClass *>(klass);
-    gst_element_class_add_static_pad_template(element, &SinkTemplate);
+    gst_element_class_add_static_pad_template(element, &VideoSinkTemplate);
     GstCaps *raw = AvFrameWrap::RawCaps();
     gst_element_class_add_pad_template(
         element, gst_pad_template_new("src", GST_PAD_SRC, GST_PAD_ALWAYS, raw));
@@ -354,7 +354,7 @@ void ClassInit(gpointer klass, gpointer)
     decoder->decide_allocation = DecideAllocation;
 }
 
-void InstanceInit(GTypeInstance *instance, gpointer)
+void VideoInstanceInit(GTypeInstance *instance, gpointer)
 {
     auto *decoder = reinterpret_cast<GstVideoDecoder *>(instance);
     gst_video_decoder_set_packetized(decoder, TRUE);
@@ -363,11 +363,11 @@ void InstanceInit(GTypeInstance *instance, gpointer)
     GST_PAD_SET_ACCEPT_TEMPLATE(decoder->sinkpad);
 }
 
-GType DecoderType()
+GType VideoDecoderType()
 {
     static const GType type = g_type_register_static_simple(
-        GST_TYPE_VIDEO_DECODER, "TavrelAvVideoDec", sizeof(TavrelAvVideoDecClass), ClassInit,
-        sizeof(TavrelAvVideoDec), InstanceInit, GTypeFlags(0));
+        GST_TYPE_VIDEO_DECODER, "TavrelAvVideoDec", sizeof(TavrelAvVideoDecClass), VideoClassInit,
+        sizeof(TavrelAvVideoDec), VideoInstanceInit, GTypeFlags(0));
     return type;
 }
 
@@ -378,7 +378,7 @@ namespace AvVideoDecoder {
 bool Register()
 {
     static const bool registered
-        = gst_element_register(nullptr, FactoryName, GST_RANK_PRIMARY + 1, DecoderType());
+        = gst_element_register(nullptr, FactoryName, GST_RANK_PRIMARY + 1, VideoDecoderType());
     return registered;
 }
 
