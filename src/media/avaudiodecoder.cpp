@@ -200,8 +200,7 @@ namespace AvAudioDecoder {
 
 bool Register()
 {
-    static const bool registered
-        = gst_element_register(nullptr, FactoryName, GST_RANK_PRIMARY + 1, AudioDecoderType());
+    static const bool registered = AvCodecSupport::RegisterDecoder(FactoryName, AudioDecoderType());
     return registered;
 }
 

@@ -35,4 +35,9 @@ bool FillPacket(AVPacket *packet, GstBuffer *buffer)
     return filled;
 }
 
+bool RegisterDecoder(const char *factory, GType type)
+{
+    return gst_element_register(nullptr, factory, GST_RANK_PRIMARY + 1, type);
+}
+
 } // namespace AvCodecSupport

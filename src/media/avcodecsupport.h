@@ -17,4 +17,8 @@ void AttachCodecData(const GstStructure *caps, AVCodecContext *context);
 // need (they read a little past the end). False when memory ran out.
 bool FillPacket(AVPacket *packet, GstBuffer *buffer);
 
+// Makes one of the player's decoders known under `factory`, ranked above the
+// framework's libav decoders so that automatic graphs choose it.
+bool RegisterDecoder(const char *factory, GType type);
+
 } // namespace AvCodecSupport

@@ -377,8 +377,7 @@ namespace AvVideoDecoder {
 
 bool Register()
 {
-    static const bool registered
-        = gst_element_register(nullptr, FactoryName, GST_RANK_PRIMARY + 1, VideoDecoderType());
+    static const bool registered = AvCodecSupport::RegisterDecoder(FactoryName, VideoDecoderType());
     return registered;
 }
 

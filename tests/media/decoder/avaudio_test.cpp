@@ -1,4 +1,5 @@
 #include "../support/mediatestsupport.h"
+#include "decodepipeline.h"
 #include "media/avaudiodecoder.h"
 #include "media/avaudioframe.h"
 
@@ -8,7 +9,6 @@ extern "C" {
 }
 
 #include <QCryptographicHash>
-#include <gst/app/gstappsink.h>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
@@ -166,45 +166,24 @@ struct DecodedSound
 DecodedSound DecodeSound(const QString &clip, const char *decoder)
 {
     DecodedSound decoded;
-    const std::string launch
-        = "filesrc location=\"" + clip.toStdString() + "\" ! parsebin ! " + decoder
-          + " ! audioconvert ! audio/x-raw, layout=interleaved ! appsink name=out sync=false";
-    GError *error = nullptr;
-    GstElement *pipeline = gst_parse_launch(launch.c_str(), &error);
-    if (!pipeline) {
-        decoded.error = error ? error->message : "no pipeline";
-        g_clear_error(&error);
-        return decoded;
-    }
-    GstElement *sink = gst_bin_get_by_name(GST_BIN(pipeline), "out");
-    gst_element_set_state(pipeline, GST_STATE_PLAYING);
     QCryptographicHash hash(QCryptographicHash::Md5);
-    while (GstSample *sample = gst_app_sink_try_pull_sample(GST_APP_SINK(sink), 10 * GST_SECOND)) {
-        GstBuffer *buffer = gst_sample_get_buffer(sample);
-        GstMapInfo map;
-        if (gst_buffer_map(buffer, &map, GST_MAP_READ)) {
-            hash.addData(QByteArrayView(reinterpret_cast<const char *>(map.data),
-                                        static_cast<qsizetype>(map.size)));
-            gst_buffer_unmap(buffer, &map);
-        }
-        decoded.times.push_back(GST_BUFFER_PTS(buffer));
-        gchar *caps = gst_caps_to_string(gst_sample_get_caps(sample));
-        decoded.caps = caps;
-        g_free(caps);
-        gst_sample_unref(sample);
-    }
+    decoded.error = DecodeTest::RunToEnd(
+        "filesrc location=\"" + clip.toStdString() + "\" ! parsebin ! " + decoder
+            + " ! audioconvert ! audio/x-raw, layout=interleaved ! appsink name=out sync=false",
+        [&](GstSample *sample) {
+            GstBuffer *buffer = gst_sample_get_buffer(sample);
+            GstMapInfo map;
+            if (gst_buffer_map(buffer, &map, GST_MAP_READ)) {
+                hash.addData(QByteArrayView(reinterpret_cast<const char *>(map.data),
+                                            static_cast<qsizetype>(map.size)));
+                gst_buffer_unmap(buffer, &map);
+            }
+            decoded.times.push_back(GST_BUFFER_PTS(buffer));
+            gchar *caps = gst_caps_to_string(gst_sample_get_caps(sample));
+            decoded.caps = caps;
+            g_free(caps);
+        });
     decoded.digest = hash.result();
-    GstBus *bus = gst_element_get_bus(pipeline);
-    if (GstMessage *message = gst_bus_pop_filtered(bus, GST_MESSAGE_ERROR)) {
-        gst_message_parse_error(message, &error, nullptr);
-        decoded.error = error->message;
-        g_clear_error(&error);
-        gst_message_unref(message);
-    }
-    gst_object_unref(bus);
-    gst_element_set_state(pipeline, GST_STATE_NULL);
-    gst_object_unref(sink);
-    gst_object_unref(pipeline);
     return decoded;
 }
 

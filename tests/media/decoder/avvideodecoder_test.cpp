@@ -1,8 +1,8 @@
 #include "../support/mediatestsupport.h"
+#include "decodepipeline.h"
 #include "media/avvideodecoder.h"
 
 #include <QCryptographicHash>
-#include <gst/app/gstappsink.h>
 #include <gst/gst.h>
 #include <gst/video/video.h>
 #include <gtest/gtest.h>
@@ -64,51 +64,33 @@ std::string ComparableCaps(GstCaps *caps)
 Decoded Decode(const QString &clip, const char *decoder, bool offerMeta)
 {
     Decoded decoded;
-    const std::string launch = "filesrc location=\"" + clip.toStdString() + "\" ! parsebin ! "
-                               + decoder + " ! appsink name=out sync=false max-buffers=2";
-    GError *error = nullptr;
-    GstElement *pipeline = gst_parse_launch(launch.c_str(), &error);
-    if (!pipeline) {
-        decoded.error = error ? error->message : "no pipeline";
-        g_clear_error(&error);
-        return decoded;
-    }
-    GstElement *sink = gst_bin_get_by_name(GST_BIN(pipeline), "out");
-    if (offerMeta) {
-        GstPad *pad = gst_element_get_static_pad(sink, "sink");
-        gst_pad_add_probe(pad, GST_PAD_PROBE_TYPE_QUERY_DOWNSTREAM, OfferVideoMeta, nullptr,
-                          nullptr);
-        gst_object_unref(pad);
-    }
-    gst_element_set_state(pipeline, GST_STATE_PLAYING);
-    while (GstSample *sample = gst_app_sink_try_pull_sample(GST_APP_SINK(sink), 10 * GST_SECOND)) {
-        GstBuffer *buffer = gst_sample_get_buffer(sample);
-        GstVideoInfo info;
-        GstVideoFrame frame;
-        if (gst_video_info_from_caps(&info, gst_sample_get_caps(sample))
-            && gst_video_frame_map(&frame, &info, buffer, GST_MAP_READ)) {
-            decoded.digests.push_back(Digest(frame));
-            gst_video_frame_unmap(&frame);
-        }
-        decoded.times.push_back(GST_BUFFER_PTS(buffer));
-        for (guint i = 0; i < gst_buffer_n_memory(buffer); ++i) {
-            if (!GST_MEMORY_IS_READONLY(gst_buffer_peek_memory(buffer, i)))
-                decoded.allReadOnly = false;
-        }
-        decoded.caps = ComparableCaps(gst_sample_get_caps(sample));
-        gst_sample_unref(sample);
-    }
-    GstBus *bus = gst_element_get_bus(pipeline);
-    if (GstMessage *message = gst_bus_pop_filtered(bus, GST_MESSAGE_ERROR)) {
-        gst_message_parse_error(message, &error, nullptr);
-        decoded.error = error->message;
-        g_clear_error(&error);
-        gst_message_unref(message);
-    }
-    gst_object_unref(bus);
-    gst_element_set_state(pipeline, GST_STATE_NULL);
-    gst_object_unref(sink);
-    gst_object_unref(pipeline);
+    decoded.error = DecodeTest::RunToEnd(
+        "filesrc location=\"" + clip.toStdString() + "\" ! parsebin ! " + decoder
+            + " ! appsink name=out sync=false max-buffers=2",
+        [&](GstSample *sample) {
+            GstBuffer *buffer = gst_sample_get_buffer(sample);
+            GstVideoInfo info;
+            GstVideoFrame frame;
+            if (gst_video_info_from_caps(&info, gst_sample_get_caps(sample))
+                && gst_video_frame_map(&frame, &info, buffer, GST_MAP_READ)) {
+                decoded.digests.push_back(Digest(frame));
+                gst_video_frame_unmap(&frame);
+            }
+            decoded.times.push_back(GST_BUFFER_PTS(buffer));
+            for (guint i = 0; i < gst_buffer_n_memory(buffer); ++i) {
+                if (!GST_MEMORY_IS_READONLY(gst_buffer_peek_memory(buffer, i)))
+                    decoded.allReadOnly = false;
+            }
+            decoded.caps = ComparableCaps(gst_sample_get_caps(sample));
+        },
+        [&](GstElement *sink) {
+            if (!offerMeta)
+                return;
+            GstPad *pad = gst_element_get_static_pad(sink, "sink");
+            gst_pad_add_probe(pad, GST_PAD_PROBE_TYPE_QUERY_DOWNSTREAM, OfferVideoMeta, nullptr,
+                              nullptr);
+            gst_object_unref(pad);
+        });
     return decoded;
 }
 
