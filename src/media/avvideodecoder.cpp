@@ -6,6 +6,7 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavutil/frame.h>
+#include <libavutil/pixdesc.h>
 }
 
 #include <cstring>
@@ -192,6 +193,14 @@ GstFlowReturn Show(TavrelAvVideoDec *self, AVFrame *picture)
         return GST_FLOW_OK;
     if (!EnsureOutput(self, picture)) {
         gst_video_decoder_drop_frame(decoder, frame);
+        // Said plainly: "not negotiated" alone tells the user nothing.
+        if (AvFrameWrap::GstFormat(picture->format) == GST_VIDEO_FORMAT_UNKNOWN) {
+            const char *layout = av_get_pix_fmt_name(static_cast<AVPixelFormat>(picture->format));
+            GST_ELEMENT_ERROR(decoder, STREAM, FORMAT,
+                              ("The film's pictures are stored as %s, which cannot be shown.",
+                               layout ? layout : "an unknown layout"),
+                              (nullptr));
+        }
         return GST_FLOW_NOT_NEGOTIATED;
     }
     GstVideoCodecState *state = gst_video_decoder_get_output_state(decoder);

@@ -151,6 +151,15 @@ INSTANTIATE_TEST_SUITE_P(
                       ClipCase{"FourFourFourCopied", "colour-yuv444p.mkv", "avdec_h264", false}),
     [](const auto &info) { return std::string(info.param.name); });
 
+TEST(OwnDecoder, PicturesItCannotPutOutFailWithASentenceNamingTheirLayout)
+{
+    gst_init(nullptr, nullptr);
+    ASSERT_TRUE(AvVideoDecoder::Register());
+    const Decoded decoded = Decode(Clip("rgb-h264.mkv"), AvVideoDecoder::FactoryName, true);
+    EXPECT_NE(decoded.error.find("stored as gbrp, which cannot be shown"), std::string::npos)
+        << decoded.error;
+}
+
 TEST(OwnDecoder, IsWhatAutomaticGraphsChooseForH264)
 {
     gst_init(nullptr, nullptr);
