@@ -1,5 +1,6 @@
 #include "framescaler.h"
 
+#include "ratioscaler.h"
 #include "videoframe.h"
 
 extern "C" {
@@ -111,11 +112,7 @@ QImage TFrameScaler::Convert(const TSourcePicture &source, QSize size)
     const int *strides = source.strides.data();
     int rows = source.size.height();
     if (twoSteps) {
-        if (!SetUp(m_scale, key, AV_PIX_FMT_YUV420P) || !EnsureMiddle(size))
-            return QImage();
-        if (sws_scale(m_scale.context, planes, strides, 0, rows, m_middle.planes.data(),
-                      m_middle.strides.data())
-            != size.height())
+        if (!EnsureMiddle(size) || !ScalePlanar(source, key, m_middle))
             return QImage();
         planes = m_middle.planes.data();
         strides = m_middle.strides.data();
@@ -146,18 +143,23 @@ TVideoFrame TFrameScaler::Prepare(const TSourcePicture &source, QSize size)
     if (!Fits(source.size) || !Fits(size))
         return TVideoFrame();
     const ContextKey key{source.pixelFormat, source.size, size, source.matrix, source.fullRange};
-    if (!SetUp(m_scale, key, AV_PIX_FMT_YUV420P))
-        return TVideoFrame();
     std::shared_ptr<TPlanarFrame> frame = FreePlanarBuffer(size);
-    if (!frame)
-        return TVideoFrame();
-    if (sws_scale(m_scale.context, source.planes.data(), source.strides.data(), 0,
-                  source.size.height(), frame->planes.data(), frame->strides.data())
-        != size.height())
+    if (!frame || !ScalePlanar(source, key, *frame))
         return TVideoFrame();
     frame->matrix = source.matrix;
     frame->fullRange = source.fullRange;
     return TVideoFrame(std::shared_ptr<const TPlanarFrame>(std::move(frame)));
+}
+
+bool TFrameScaler::ScalePlanar(const TSourcePicture &source, const ContextKey &key,
+                               TPlanarFrame &target)
+{
+    if (m_ratioScaler.Scale(source, target))
+        return true;
+    return SetUp(m_scale, key, AV_PIX_FMT_YUV420P)
+           && sws_scale(m_scale.context, source.planes.data(), source.strides.data(), 0,
+                        source.size.height(), target.planes.data(), target.strides.data())
+                  == target.size.height();
 }
 
 bool TFrameScaler::ConvertInto(const TSourcePicture &source, uchar *bits, qsizetype stride)

@@ -1,40 +1,15 @@
 #pragma once
 
+#include "planarpicture.h"
+#include "ratioscaler.h"
+
 #include <QImage>
 #include <QSize>
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <memory>
 
 struct SwsContext;
-
-// One decoded picture as its planes lie in memory: the scaler's input.
-struct TSourcePicture
-{
-    enum class Matrix { Bt601, Bt709, Smpte240, Bt2020, Fcc };
-
-    int pixelFormat = -1; // an AVPixelFormat
-    QSize size;
-    std::array<const uint8_t *, 4> planes{};
-    std::array<int, 4> strides{};
-    Matrix matrix = Matrix::Bt601;
-    bool fullRange = false;
-};
-
-// A 4:2:0 picture at the size it is shown, in a scaler's own memory.
-struct TPlanarFrame
-{
-    std::unique_ptr<uint8_t, void (*)(void *)> memory{nullptr, nullptr};
-    QSize size;
-    std::array<uint8_t *, 4> planes{};
-    std::array<int, 4> strides{};
-    TSourcePicture::Matrix matrix = TSourcePicture::Matrix::Bt601;
-    bool fullRange = false;
-
-    // The frame as a scaler reads it.
-    TSourcePicture Picture() const;
-};
 
 class TVideoFrame;
 
@@ -85,12 +60,15 @@ private:
     };
     // The stage set up for `key` into `targetFormat`; false when it cannot be.
     static bool SetUp(Stage &stage, const ContextKey &key, int targetFormat);
+    // A 4:2:0 picture scaled into `target`, which has the size `key` names.
+    bool ScalePlanar(const TSourcePicture &source, const ContextKey &key, TPlanarFrame &target);
     bool EnsureMiddle(QSize size);
     QImage &FreeBuffer(QSize size);
     std::shared_ptr<TPlanarFrame> FreePlanarBuffer(QSize size);
 
-    Stage m_scale;   // a 4:2:0 picture to its new size, same format
-    Stage m_convert; // to 32-bit pixels (scaling too for other formats)
+    TRatioScaler m_ratioScaler; // 4:2:0 at the screens' usual ratios
+    Stage m_scale;              // other 4:2:0 pictures to their new size, same format
+    Stage m_convert;            // to 32-bit pixels (scaling too for other formats)
     TPlanarFrame m_middle;
     // Three: one on screen, one waiting for the UI thread, one being written.
     std::array<QImage, 3> m_buffers;
