@@ -5,10 +5,12 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
+#include <libavutil/cpu.h>
 #include <libavutil/frame.h>
 #include <libavutil/pixdesc.h>
 }
 
+#include <algorithm>
 #include <cstring>
 #include <gst/video/gstvideodecoder.h>
 #include <gst/video/video.h>
@@ -27,6 +29,9 @@ constexpr CodecCaps Codecs[]
 // many frames behind the newest shown one never comes (a skipped or broken
 // picture): far more than any reordering and frame threading delay.
 constexpr guint32 StaleFrameDistance = 64;
+
+// libavcodec's own ceiling for its automatic count.
+constexpr int MaxFrameThreads = 16;
 
 GstStaticPadTemplate VideoSinkTemplate = GST_STATIC_PAD_TEMPLATE(
     "sink", GST_PAD_SINK, GST_PAD_ALWAYS,
@@ -114,12 +119,15 @@ bool OpenContext(TavrelAvVideoDec *self, GstVideoCodecState *state)
     if (!context)
         return false;
     AvCodecSupport::AttachCodecData(structure, context);
-    // The size lets libavcodec size its threads before the first picture;
-    // automatic is one frame thread per core and one more. Frame threads delay
-    // the output by a frame each: a live stream keeps to slice threads.
+    // The size lets libavcodec size its threads before the first picture.
+    // One frame thread per core: each holds a picture of its own (3 MB at
+    // 1080p, 12 at 2160p) and delays the output by a frame, and libavcodec's
+    // automatic count, one more than the cores, cost 9 MB at 1080p on two
+    // cores for no measurable gain in speed. A live stream keeps to slice
+    // threads.
     context->width = GST_VIDEO_INFO_WIDTH(&state->info);
     context->height = GST_VIDEO_INFO_HEIGHT(&state->info);
-    context->thread_count = 0;
+    context->thread_count = std::min(av_cpu_count(), MaxFrameThreads);
     context->thread_type = IsLive(self) ? FF_THREAD_SLICE : FF_THREAD_FRAME | FF_THREAD_SLICE;
     if (avcodec_open2(context, codec, nullptr) < 0) {
         avcodec_free_context(&context);
