@@ -177,6 +177,19 @@ bool TFrameScaler::ConvertInto(const TSourcePicture &source, uchar *bits, qsizet
            == source.size.height();
 }
 
+void TFrameScaler::ReleaseIdleBuffers()
+{
+    for (QImage &buffer : m_buffers) {
+        if (!buffer.isNull() && buffer.isDetached())
+            buffer = QImage();
+    }
+    for (std::shared_ptr<TPlanarFrame> &buffer : m_planarBuffers) {
+        if (buffer && buffer.use_count() == 1)
+            buffer.reset();
+    }
+    m_middle = TPlanarFrame();
+}
+
 bool TFrameScaler::SetUp(Stage &stage, const ContextKey &key, int targetFormat)
 {
     if (stage.context && key == stage.key)

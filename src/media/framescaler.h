@@ -41,6 +41,9 @@ public:
     // whole groups of 8 pixels, past the width: callers keep the width a
     // multiple of 16 or the rows padded.
     bool ConvertInto(const TSourcePicture &source, uchar *bits, qsizetype stride);
+    // Frees the buffers nobody but the scaler holds; the next frame that
+    // needs one allocates it again.
+    void ReleaseIdleBuffers();
 
 private:
     struct ContextKey

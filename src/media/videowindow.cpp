@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <QTransform>
+#include <cstring>
 
 TVideoWindow::TVideoWindow(QWidget *parent)
     : QWidget(parent)
@@ -125,7 +126,7 @@ void TVideoWindow::paintEvent(QPaintEvent *event)
         // is a plain copy. Other sizes (a zoomed picture, or the moment between
         // a resize and the next frame) are stretched; only the exposed part is
         // computed.
-        const QImage &pixels = FramePixels();
+        const QImage &pixels = PaintedPixels();
         if (pixels.isNull())
             painter.fillRect(event->rect(), m_color);
         if (pixels.size() != PictureSize())
@@ -138,26 +139,33 @@ void TVideoWindow::paintEvent(QPaintEvent *event)
     }
 }
 
-const QImage &TVideoWindow::FramePixels() const
+QImage TVideoWindow::CurrentFrame() const
 {
     const TPlanarFrame *planes = m_frame.Planes();
-    if (planes && m_framePixels.isNull())
-        m_framePixels = m_paintScaler.Convert(planes->Picture(), QSize());
-    return planes ? m_framePixels : m_frame.Pixels();
+    return planes ? m_paintScaler.Convert(planes->Picture(), QSize()) : m_frame.Pixels();
+}
+
+const QImage &TVideoWindow::PaintedPixels()
+{
+    const TPlanarFrame *planes = m_frame.Planes();
+    if (!planes)
+        return m_frame.Pixels();
+    // A frame of another size (the moment between a resize and the next
+    // frame, the first frame before the window's size was known) is scaled
+    // here in the same pass as it is converted: a 1080p frame converted whole
+    // and stretched by the painter cost 8 MB of pixels and as much again in
+    // the painter's own buffers. A zoom beyond the window's parent keeps the
+    // frame's own size; the painter then computes only the exposed part.
+    const QSize size = PictureSize();
+    if (m_framePixels.isNull() || (!size.isEmpty() && m_framePixels.size() != size))
+        m_framePixels = m_paintScaler.Convert(planes->Picture(), size);
+    return m_framePixels;
 }
 
 bool TVideoWindow::PaintPlanarInPlace(QPainter &painter, const QPaintEvent &event)
 {
-    // Only a planar frame of exactly the window's size, and only when every
-    // pixel of the window is repainted: a region with a hole in it (under a
-    // panel that is not repainted) must keep its pixels.
     const TPlanarFrame *planes = m_frame.Planes();
-    if (!planes || planes->size != size() || !(QRegion(rect()) - event.region()).isEmpty())
-        return false;
-    // The converters write whole groups of 8 pixels: a width that is not a
-    // multiple of them would reach into the pixels right of the window.
-    constexpr int PixelGroup = 16;
-    if (planes->size.width() % PixelGroup != 0)
+    if (!planes || planes->size != size())
         return false;
     // The pixels being painted: the backing store's image, this window at an
     // offset in it, unscaled.
@@ -176,8 +184,32 @@ bool TVideoWindow::PaintPlanarInPlace(QPainter &painter, const QPaintEvent &even
     if (!image->rect().contains(QRect(offset, size())))
         return false;
     // The painter began on this image already, so this does not detach it.
-    uchar *bits = image->bits() + offset.y() * image->bytesPerLine() + offset.x() * 4;
-    return m_paintScaler.ConvertInto(planes->Picture(), bits, image->bytesPerLine());
+    const qsizetype stride = image->bytesPerLine();
+    uchar *bits = image->bits() + offset.y() * stride + offset.x() * 4;
+    // The converters write whole groups of 8 pixels: a width that is not a
+    // multiple of them would reach into the pixels right of the window.
+    constexpr int PixelGroup = 16;
+    if ((QRegion(rect()) - event.region()).isEmpty() && planes->size.width() % PixelGroup == 0) {
+        // Pixels made for partial repaints (under a panel) are not needed
+        // again once whole frames are painted: 3.7 MB at 720p.
+        m_framePixels = QImage();
+        m_paintScaler.ReleaseIdleBuffers();
+        return m_paintScaler.ConvertInto(planes->Picture(), bits, stride);
+    }
+    // A region with holes in it (under a panel that is not repainted) must
+    // keep the pixels of the holes: the frame is converted aside and only the
+    // region copied. (The painter's own drawImage kept a megabyte of buffers
+    // per call alive.)
+    const QImage &pixels = PaintedPixels();
+    if (pixels.size() != size())
+        return false;
+    for (const QRect &part : event.region() & rect()) {
+        const qsizetype bytes = qsizetype(part.width()) * 4;
+        for (int row = part.top(); row <= part.bottom(); ++row)
+            std::memcpy(bits + row * stride + part.left() * 4,
+                        pixels.constScanLine(row) + part.left() * 4, bytes);
+    }
+    return true;
 }
 
 void TVideoWindow::resizeEvent(QResizeEvent *event)

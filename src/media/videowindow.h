@@ -38,7 +38,7 @@ public:
     void ShowCursor();
 
     // The frame shown now as 32-bit pixels (null when none).
-    QImage CurrentFrame() const { return FramePixels(); }
+    QImage CurrentFrame() const;
     // Frame size the pipeline is asked for, in device pixels. A picture that
     // reaches beyond its parent (a strong zoom) is asked for at its native
     // size instead (empty here) and stretched while painting, so a zoom never
@@ -65,7 +65,8 @@ protected:
 
 private:
     bool FitsInParent() const;
-    const QImage &FramePixels() const;
+    // The frame's 32-bit pixels for a paint that cannot convert in place.
+    const QImage &PaintedPixels();
     bool PaintPlanarInPlace(QPainter &painter, const QPaintEvent &event);
     void WatchParent();
     // Tells the pipeline when the size it should produce has changed.
@@ -75,8 +76,8 @@ private:
     QColor m_color = Qt::black;
     TVideoFrame m_frame;
     // UI thread only: the frame's 32-bit pixels, made when a planar frame is
-    // painted in part or read.
-    mutable QImage m_framePixels;
+    // painted in part.
+    QImage m_framePixels;
     mutable TFrameScaler m_paintScaler;
     bool m_frameAnnounced = true; // FrameShown was emitted for m_frame
     bool m_cursorHidden = false;

@@ -127,6 +127,47 @@ TEST(VideoWindow, APaintedFrameFillsItsRectangleAndNothingBeyond)
     }
 }
 
+TEST(VideoWindow, APanelOverThePictureKeepsItsPixelsWhileFramesArePainted)
+{
+    VideoFixture f(QSize(160, 90));
+    // An opaque sibling on top, as the control panels are: the picture's
+    // repaints leave its part out, and those pixels are the panel's.
+    QWidget panel(&f.glob);
+    const QRect panelRect(40, 30, 50, 20);
+    panel.setGeometry(panelRect);
+    QPalette palette = panel.palette();
+    palette.setColor(QPalette::Window, Qt::green);
+    panel.setPalette(palette);
+    panel.setAutoFillBackground(true);
+    panel.show();
+    panel.raise();
+    int shown = 0;
+    QObject::connect(f.videoWin, &TVideoWindow::FrameShown, [&] { ++shown; });
+    ASSERT_EQ(f.graph.RenderFile(Clip("sample-720p.mp4")), 0);
+    ASSERT_TRUE(f.graph.Play());
+    ASSERT_TRUE(WaitUntil([&] { return shown > 3; }, 4000));
+    ASSERT_TRUE(f.graph.Pause());
+    MediaTest::Spin(300);
+    f.videoWin->repaint();
+    const QImage pixels = ShownPixels(f.glob);
+    const QImage frame = f.videoWin->CurrentFrame();
+    ASSERT_FALSE(pixels.isNull());
+    ASSERT_EQ(frame.size(), QSize(160, 90));
+    const QPoint origin = f.videoWin->pos();
+    int panelPixelsLost = 0, picturePixelsWrong = 0;
+    for (int y = 0; y < 90; ++y) {
+        for (int x = 0; x < 160; ++x) {
+            const QPoint at = origin + QPoint(x, y);
+            if (panelRect.contains(at))
+                panelPixelsLost += QColor(pixels.pixel(at)) != QColor(Qt::green);
+            else
+                picturePixelsWrong += pixels.pixel(at) != frame.pixel(x, y);
+        }
+    }
+    EXPECT_EQ(panelPixelsLost, 0);
+    EXPECT_EQ(picturePixelsWrong, 0);
+}
+
 TEST(VideoWindow, AResizeWhilePausedBringsAFrameOfTheNewSize)
 {
     VideoFixture f(QSize(200, 112));
