@@ -29,6 +29,10 @@ constexpr FormatPair Formats[] = {
     {AV_PIX_FMT_YUV420P12LE, GST_VIDEO_FORMAT_I420_12LE, false},
     {AV_PIX_FMT_YUV422P12LE, GST_VIDEO_FORMAT_I422_12LE, false},
     {AV_PIX_FMT_YUV444P12LE, GST_VIDEO_FORMAT_Y444_12LE, false},
+    // RGB films (lossless captures): the planes in the same order, G, B, R.
+    {AV_PIX_FMT_GBRP, GST_VIDEO_FORMAT_GBR, false},
+    {AV_PIX_FMT_GBRP10LE, GST_VIDEO_FORMAT_GBR_10LE, false},
+    {AV_PIX_FMT_GBRP12LE, GST_VIDEO_FORMAT_GBR_12LE, false},
 };
 
 const FormatPair *Find(int avFormat)

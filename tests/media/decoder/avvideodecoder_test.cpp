@@ -148,15 +148,16 @@ INSTANTIATE_TEST_SUITE_P(
                       ClipCase{"Anamorphic", "anamorphic.mp4", "avdec_h264", true},
                       ClipCase{"TenBit", "colour-yuv420p10le.mkv", "avdec_h264", true},
                       ClipCase{"FourFourFour", "colour-yuv444p.mkv", "avdec_h264", true},
-                      ClipCase{"FourFourFourCopied", "colour-yuv444p.mkv", "avdec_h264", false}),
+                      ClipCase{"FourFourFourCopied", "colour-yuv444p.mkv", "avdec_h264", false},
+                      ClipCase{"Rgb", "rgb-h264.mkv", "avdec_h264", true}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(OwnDecoder, PicturesItCannotPutOutFailWithASentenceNamingTheirLayout)
 {
     gst_init(nullptr, nullptr);
     ASSERT_TRUE(AvVideoDecoder::Register());
-    const Decoded decoded = Decode(Clip("rgb-h264.mkv"), AvVideoDecoder::FactoryName, true);
-    EXPECT_NE(decoded.error.find("stored as gbrp, which cannot be shown"), std::string::npos)
+    const Decoded decoded = Decode(Clip("grey10-hevc.mkv"), AvVideoDecoder::FactoryName, true);
+    EXPECT_NE(decoded.error.find("stored as gray10le, which cannot be shown"), std::string::npos)
         << decoded.error;
 }
 

@@ -16,7 +16,8 @@ using MediaTest::WaitUntil;
 namespace {
 
 // A clip of one still picture in one sample layout, and how ffmpeg hands its
-// first frame over raw: planes Y, U, V, little-endian samples of `bits`.
+// first frame over raw: planes Y, U, V (or G, B, R), little-endian samples of
+// `bits`.
 struct LayoutCase
 {
     const char *name;
@@ -53,8 +54,18 @@ QImage ReferenceFrame(const LayoutCase &c, QSize size)
         const auto *data = reinterpret_cast<const uchar *>(raw.constData()) + index * bytes;
         return bytes == 2 ? data[0] | (data[1] << 8) : data[0];
     };
-    const double scale = 1 << (c.bits - 8);
     QImage image(size, QImage::Format_RGB32);
+    if (QLatin1String(c.rawFormat) == QLatin1String("gbrp")) {
+        // Planes G, B, R: the pixels as they are.
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const qsizetype at = qsizetype(y) * w + x;
+                image.setPixel(x, y, qRgb(sample(2 * w * h + at), sample(at), sample(w * h + at)));
+            }
+        }
+        return image;
+    }
+    const double scale = 1 << (c.bits - 8);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             const qsizetype chroma = qsizetype(y >> c.chromaShift) * cw + (x >> c.chromaShift);
@@ -128,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
     Layouts, PaintedColourTest,
     ::testing::Values(LayoutCase{"yuv420p_8bit", "colour-yuv420p.mkv", "yuv420p", 8, 1},
                       LayoutCase{"yuv420p_10bit", "colour-yuv420p10le.mkv", "yuv420p10le", 10, 1},
-                      LayoutCase{"yuv444p_8bit", "colour-yuv444p.mkv", "yuv444p", 8, 0}),
+                      LayoutCase{"yuv444p_8bit", "colour-yuv444p.mkv", "yuv444p", 8, 0},
+                      LayoutCase{"gbrp_8bit", "colour-gbrp.mkv", "gbrp", 8, 0}),
     [](const ::testing::TestParamInfo<LayoutCase> &test) { return std::string(test.param.name); });
 
 } // namespace
