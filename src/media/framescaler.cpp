@@ -223,11 +223,20 @@ bool TFrameScaler::EnsureMiddle(QSize size)
 QImage &TFrameScaler::FreeBuffer(QSize size)
 {
     // Only the slot looks at a detached buffer: neither the window nor a frame
-    // on its way there can see it being overwritten.
+    // on its way there can see it being overwritten. Idle buffers of another
+    // size (the first frame's, made before the window's size was known) would
+    // otherwise be held for the rest of the film.
+    QImage *idle = nullptr;
     for (QImage &buffer : m_buffers) {
-        if (buffer.size() == size && buffer.isDetached())
-            return buffer;
+        if (!buffer.isDetached())
+            continue;
+        if (buffer.size() == size && !idle)
+            idle = &buffer;
+        else if (buffer.size() != size)
+            buffer = QImage();
     }
+    if (idle)
+        return *idle;
     // Otherwise the slots are replaced in turn; a buffer the UI still shows
     // stays alive through the UI's own reference.
     QImage &slot = m_buffers[m_nextReplaced];
@@ -238,12 +247,19 @@ QImage &TFrameScaler::FreeBuffer(QSize size)
 
 std::shared_ptr<TPlanarFrame> TFrameScaler::FreePlanarBuffer(QSize size)
 {
-    // The same rule as for the 32-bit buffers: only a buffer nobody else holds
-    // is written into.
-    for (const std::shared_ptr<TPlanarFrame> &buffer : m_planarBuffers) {
-        if (buffer && buffer->size == size && buffer.use_count() == 1)
-            return buffer;
+    // The same rules as for the 32-bit buffers: only a buffer nobody else
+    // holds is written into, and idle ones of another size are let go.
+    std::shared_ptr<TPlanarFrame> idle;
+    for (std::shared_ptr<TPlanarFrame> &buffer : m_planarBuffers) {
+        if (!buffer || buffer.use_count() != 1)
+            continue;
+        if (buffer->size == size && !idle)
+            idle = buffer;
+        else if (buffer->size != size)
+            buffer.reset();
     }
+    if (idle)
+        return idle;
     auto fresh = std::make_shared<TPlanarFrame>();
     if (!AllocatePlanar(*fresh, size))
         return nullptr;
