@@ -1,10 +1,12 @@
 """The players under test, one row each: how to start them for each case,
 how to ask them to quit, and where their dropped-frame figure comes from.
 
-Window: 1280x720 for every player that can be told a size. gst-play-1.0 has
-no size option; its ximagesink window takes the clip's own size.
+Window: 1280x720 for every player that can be told a size (VLC through its
+zoom). gst-play-1.0 has no size option; its ximagesink window takes the clip's
+own size.
 Sound: every player renders audio to a null sink that keeps real-time sync.
 """
+import functools
 import os
 import signal
 import subprocess
@@ -83,6 +85,27 @@ def tavrel_player(binary):
         quit=quit_command)
 
 
+@functools.lru_cache(maxsize=None)
+def clip_width(clip):
+    """The clip's picture width as ffprobe reads it; None when it cannot."""
+    try:
+        out = subprocess.run(["ffprobe", "-v", "error", "-select_streams", "v:0",
+                              "-show_entries", "stream=width", "-of", "csv=p=0", clip],
+                             capture_output=True, text=True, timeout=30, check=True)
+        return int(out.stdout.strip())
+    except (OSError, ValueError, subprocess.SubprocessError):
+        return None
+
+
+def vlc_window_zoom(clip):
+    """VLC's xcb output opens its window at the clip's own size whatever
+    --width says: a 1080p clip came out 1920x1080, the screen showed its top
+    left, and VLC scaled nothing. The zoom that makes the window 1280x720
+    gives it the same picture, and the same scaling work, as the others."""
+    width = clip_width(clip)
+    return [f"--zoom={WINDOW[0] / width:.6f}"] if width else []
+
+
 def reference_players():
     mpv_common = ["mpv", "--no-config", "--vo=x11", "--ao=null",
                   f"--geometry={WINDOW[0]}x{WINDOW[1]}", "--really-quiet",
@@ -94,12 +117,14 @@ def reference_players():
     gst_common = ["gst-play-1.0", "-q", "--videosink=ximagesink",
                   "--audiosink=fakesink sync=true"]
     return [
-        Player(name="vlc", playback=lambda clip: vlc_common + [clip],
+        Player(name="vlc", playback=lambda clip: vlc_common + vlc_window_zoom(clip) + [clip],
                fullscreen=lambda clip: vlc_common + ["--fullscreen", clip],
                startup=lambda clip: vlc_common + [clip],
                drops=drops.from_vlc_log, env={}, uid=NOBODY,
                failure_marks=("Your input can't be opened", "VLC is unable to open"),
-               note="cvlc, xcb_x11 output, software decoding, dummy audio, run as nobody"),
+               note="cvlc, xcb_x11 output, software decoding, dummy audio, run as nobody; "
+                    "in the window zoomed to fit 1280x720 (its window otherwise takes "
+                    "the clip's size)"),
         Player(name="gst-play", playback=lambda clip: gst_common + [clip], fullscreen=None,
                startup=lambda clip: gst_common + [clip],
                drops=drops.from_gst_bus_log, env=dict(GST_QOS_LOG), gst_log=True,
