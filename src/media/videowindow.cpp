@@ -122,10 +122,10 @@ void TVideoWindow::paintEvent(QPaintEvent *event)
         return;
     }
     if (!PaintPlanarInPlace(painter, *event)) {
-        // Frames normally come at the window's size in device pixels, and this
-        // is a plain copy. Other sizes (a zoomed picture, or the moment between
-        // a resize and the next frame) are stretched; only the exposed part is
-        // computed.
+        // Frames normally come at the window's size and are painted in place.
+        // Here: a picture zoomed beyond the window's parent, stretched with
+        // only the exposed part computed, and backing stores the converters
+        // cannot write into.
         const QImage &pixels = PaintedPixels();
         if (pixels.isNull())
             painter.fillRect(event->rect(), m_color);
