@@ -1,6 +1,5 @@
 #include "framescaler.h"
 
-#include "ratioscaler.h"
 #include "videoframe.h"
 
 extern "C" {

@@ -9,8 +9,13 @@ extern "C" {
 // The row loops below are written for the compiler to vectorise; that needs
 // -O3's cost model, and on x86-64 a second, AVX2 version chosen at run time:
 // baseline SSE2 cannot pick every third pixel out of a row cheaply.
+// (Clang has no per-function optimisation level and vectorises these as
+// they are.)
+#if defined(__GNUC__) && !defined(__clang__)
+#define TAVREL_OPTIMISE_ROWS
 #pragma GCC push_options
 #pragma GCC optimize("O3")
+#endif
 #if defined(__x86_64__) && defined(__GNUC__) && defined(__ELF__)
 #define TAVREL_ROW_LOOP __attribute__((target_clones("avx2", "default")))
 #else
@@ -127,4 +132,8 @@ bool TRatioScaler::Scale(const TSourcePicture &source, TPlanarFrame &target)
     return true;
 }
 
+#ifdef TAVREL_OPTIMISE_ROWS
 #pragma GCC pop_options
+#undef TAVREL_OPTIMISE_ROWS
+#endif
+#undef TAVREL_ROW_LOOP
